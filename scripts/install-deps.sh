@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Brings a fresh Debian 12 machine everything the build, the tests and the
+# run script need. Idempotent: does nothing when all is present.
+set -euo pipefail
+
+packages=(
+  cmake g++ make ninja-build pkg-config
+  libgtest-dev googletest libbenchmark-dev
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+  wine wine64
+  xvfb xdotool x11-utils imagemagick
+  fonts-ipafont-gothic locales
+  clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: need root to install: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine under LANG=ja_JP.UTF-8 gives the ANSI code page 932 that the program is made for.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: need root to generate the ja_JP.UTF-8 locale" >&2
+    exit 1
+  fi
+  sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+fi

@@ -1,0 +1,150 @@
+#pragma once
+// The operations through which the window logic reaches controls, clipboard,
+// files and process start. Real Win32 implementations live in ui/win32/, an
+// in-memory model for tests in ui/memory/.
+//
+// Text is UTF-16; counts and indexes are int; geometry is in twips.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vorenta {
+
+// Position, size and visibility of one control, in twips relative to the
+// window's client area.
+class Control {
+ public:
+  virtual ~Control() = default;
+  virtual float Left() const = 0;
+  virtual void SetLeft(float twips) = 0;
+  virtual float Top() const = 0;
+  virtual float Width() const = 0;
+  virtual void SetWidth(float twips) = 0;
+  virtual float Height() const = 0;
+  virtual void SetHeight(float twips) = 0;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool IsVisible() const = 0;
+};
+
+// Never sorted: items stay in the order they were added.
+class ListBox : public Control {
+ public:
+  static constexpr int kNoItem = -1;
+
+  // No items and no selection afterwards.
+  virtual void Clear() = 0;
+  virtual void AddItem(const std::u16string& text) = 0;
+  // Later items move up by one; an index with no item is ignored.
+  virtual void RemoveItem(int index) = 0;
+  // Empty for an index with no item.
+  virtual std::u16string ItemText(int index) const = 0;
+  virtual int Count() const = 0;
+  // The item last clicked or moved to, or kNoItem.
+  virtual int CurrentIndex() const = 0;
+  // Other items keep their selection state.
+  virtual void SetSelected(int index) = 0;
+  virtual bool IsSelected(int index) const = 0;
+};
+
+class TextBox : public Control {
+ public:
+  virtual std::u16string Text() const = 0;
+  virtual void SetText(const std::u16string& text) = 0;
+};
+
+class PushButton : public Control {
+ public:
+  virtual void SetToolTip(const std::u16string& text) = 0;
+};
+
+// The top-level window. Outer sizes include the frame; the layout works in
+// the client area so that controls stay inside it whatever the frame width.
+class MainWindow {
+ public:
+  virtual ~MainWindow() = default;
+  virtual float OuterWidth() const = 0;
+  virtual float OuterHeight() const = 0;
+  // False when the window refuses the size (minimised, for instance).
+  virtual bool SetOuterWidth(float twips) = 0;
+  virtual bool SetOuterHeight(float twips) = 0;
+  virtual float ClientWidth() const = 0;
+  virtual float ClientHeight() const = 0;
+  virtual float Left() const = 0;
+  virtual float Top() const = 0;
+  virtual std::intptr_t Handle() const = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // Empty when the clipboard holds no text; nullopt when it could not be
+  // opened (another program holds it).
+  virtual std::optional<std::u16string> Text() = 0;
+  virtual bool Clear() = 0;
+  virtual bool SetText(const std::u16string& text) = 0;
+};
+
+// The data object of one drop.
+class DropData {
+ public:
+  virtual ~DropData() = default;
+  // nullopt when the data offers no text at all.
+  virtual std::optional<std::u16string> Text() const = 0;
+};
+
+class ProcessStarter {
+ public:
+  virtual ~ProcessStarter() = default;
+  // Runs a command line with a ShowWindow style; false when it did not start.
+  virtual bool Start(const std::u16string& command_line, int show_style) = 0;
+  // Opens a web address with the user's default browser.
+  virtual bool OpenWithDefaultBrowser(const std::u16string& url) = 0;
+};
+
+enum class ReadStatus { kOk, kMissing, kFailed };
+
+struct FileContent {
+  ReadStatus status = ReadStatus::kMissing;
+  std::string bytes;
+};
+
+// Whole files, read and written at once. Paths are full paths.
+class Files {
+ public:
+  virtual ~Files() = default;
+  // The running executable's folder, without a trailing backslash.
+  virtual std::u16string ExecutableFolder() const = 0;
+  virtual FileContent Read(const std::u16string& path) const = 0;
+  // Replaces the file with the bytes, or leaves the old file as it was and
+  // returns false.
+  virtual bool Replace(const std::u16string& path, const std::string& bytes) = 0;
+};
+
+// The two raw system calls of start-up.
+class SystemCalls {
+ public:
+  virtual ~SystemCalls() = default;
+  virtual std::int32_t SetWindowPos(std::intptr_t window, std::intptr_t insert_after, int x, int y,
+                                    int cx, int cy, unsigned flags) = 0;
+  // Fills the buffer with the executable's path in the ANSI code page and
+  // returns the number of bytes written, as the Win32 call does.
+  virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
+};
+
+// Everything the window logic needs, owned elsewhere.
+struct Platform {
+  PushButton& Command1;
+  ListBox& List1;
+  ListBox& List2;
+  TextBox& Text1;
+  TextBox& Text2;
+  MainWindow& Window;
+  Clipboard& Clip;
+  ProcessStarter& Process;
+  Files& FileSystem;
+  SystemCalls& System;
+};
+
+}  // namespace vorenta
