@@ -1,0 +1,18 @@
+#include "core/keyword_match.h"
+
+namespace vorenta {
+
+int KeywordPosition(const std::u16string& line, const std::u16string& keyword) {
+  if (line.empty()) return 0;
+  const auto found = line.find(keyword);
+  return found == std::u16string::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+int FirstKeywordPosition(const std::u16string& line, const std::vector<std::u16string>& keywords) {
+  for (const auto& keyword : keywords) {
+    if (const int position = KeywordPosition(line, keyword); position > 0) return position;
+  }
+  return 0;
+}
+
+}  // namespace vorenta

@@ -1,0 +1,134 @@
+#include "ui/form1.h"
+
+#include "core/keyword_match.h"
+#include "core/mail_text.h"
+#include "core/sender_pages.h"
+#include "core/url_chars.h"
+#include "ui/layout.h"
+
+namespace vorenta {
+
+Form1::Form1(Platform& platform) : p_(platform) {}
+
+void Form1::GetMLData(const std::u16string& mail_text) {
+  p_.List1.Clear();
+  p_.List1.Hide();
+  for (const auto& line : SplitMailText(mail_text)) p_.List1.AddItem(line);
+  p_.List1.Show();
+}
+
+int Form1::HANTEI(int line_index) const {
+  return FirstKeywordPosition(p_.List1.ItemText(line_index), Keywords());
+}
+
+int Form1::LN1(const std::u16string& s, int p) const { return UrlRunLength(s, p, url_chars_); }
+
+void Form1::FillUrlChars() { url_chars_ = BuildUrlChars(); }
+
+void Form1::Command1_Click() {
+  // Nothing changes the panes during the walk, so the keywords are read
+  // once instead of once per line as HANTEI would.
+  const std::vector<std::u16string> keywords = Keywords();
+  p_.List1.Hide();
+  for (int i = p_.List1.Count() - 1; i >= 0; --i) {
+    if (FirstKeywordPosition(p_.List1.ItemText(i), keywords) > 0) p_.List1.SetSelected(i);
+  }
+  p_.List1.Show();
+}
+
+void Form1::Command1_MouseDown(int button, int shift) {
+  if (button == kButtonRight && shift == 0) ToggleKeywordPanel();
+  if (button == kButtonRight && shift == kShiftMask) OpenSenderPage();
+}
+
+void Form1::List1_Click() {
+  const std::u16string url = ExtractUrl(p_.List1.ItemText(p_.List1.CurrentIndex()), url_chars_);
+  if (url.empty()) return;
+  p_.Text1.SetText(url);
+  p_.Clip.Clear();
+  p_.Clip.SetText(p_.Text1.Text());
+}
+
+void Form1::List1_KeyDown(int key_code, int /*shift*/) {
+  if (key_code != kKeyEnter) return;
+  // A clipboard held by another program is not an empty mail: keep the pane.
+  if (const auto text = p_.Clip.Text()) GetMLData(*text);
+}
+
+void Form1::List1_OLEDragDrop(const DropData& data) {
+  if (const auto text = data.Text()) GetMLData(*text);
+}
+
+void Form1::Text2_KeyDown(int key_code, int /*shift*/) {
+  if (key_code != kKeyEnter) return;
+  p_.List2.AddItem(p_.Text2.Text());
+  keywords_edited_ = true;
+}
+
+void Form1::List2_DblClick() {
+  const int current = p_.List2.CurrentIndex();
+  if (current < 0 || current >= p_.List2.Count()) return;
+  p_.List2.RemoveItem(current);
+  keywords_edited_ = true;
+}
+
+bool Form1::IsKeywordPanelOpen() const { return p_.Text2.IsVisible(); }
+
+std::vector<std::u16string> Form1::Keywords() const {
+  std::vector<std::u16string> keywords;
+  const int count = p_.List2.Count();
+  keywords.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) keywords.push_back(p_.List2.ItemText(i));
+  return keywords;
+}
+
+void Form1::SetKeywords(const std::vector<std::u16string>& keywords) {
+  for (const auto& keyword : keywords) p_.List2.AddItem(keyword);
+}
+
+void Form1::Form_Resize() {
+  using namespace layout;
+  MainWindow& window = p_.Window;
+  if (window.OuterWidth() < kMinOuterWidth && !window.SetOuterWidth(kMinOuterWidth)) return;
+  const float client_width = window.ClientWidth();
+  p_.Command1.SetLeft(client_width - kButtonRightMargin);
+  // Right edges follow the client area; left edges stay where the panel
+  // toggle put them, so the layout is right whether the panel is open or not.
+  p_.Text1.SetWidth(client_width - kUrlBoxRightMargin - p_.Text1.Left());
+  p_.List1.SetWidth(client_width - kMailPaneRightMargin - p_.List1.Left());
+  if (window.OuterHeight() < kMinOuterHeight && !window.SetOuterHeight(kMinOuterHeight)) return;
+  const float client_height = window.ClientHeight();
+  p_.List1.SetHeight(client_height - kListHeightMargin);
+  p_.List2.SetHeight(client_height - kListHeightMargin);
+}
+
+void Form1::ToggleKeywordPanel() {
+  using layout::kPanelGap;
+  if (!p_.Text2.IsVisible()) {
+    p_.Text2.Show();
+    p_.List2.Show();
+    p_.Text1.SetLeft(p_.Text2.Width() + p_.Text1.Left() + kPanelGap);
+    p_.Text1.SetWidth(p_.Text1.Width() - p_.Text2.Width() - kPanelGap);
+    p_.List1.SetLeft(p_.List2.Width() + p_.List1.Left() + kPanelGap);
+    p_.List1.SetWidth(p_.List1.Width() - p_.List2.Width() - kPanelGap);
+  } else {
+    p_.Text2.Hide();
+    p_.List2.Hide();
+    p_.Text1.SetLeft(p_.Text1.Left() - p_.Text2.Width() - kPanelGap);
+    p_.Text1.SetWidth(p_.Text2.Width() + p_.Text1.Width() + kPanelGap);
+    p_.List1.SetLeft(p_.List1.Left() - p_.List2.Width() - kPanelGap);
+    p_.List1.SetWidth(p_.List2.Width() + p_.List1.Width() + kPanelGap);
+  }
+}
+
+void Form1::OpenSenderPage() {
+  const std::u16string page = FindSenderPage(p_.List1.ItemText(0));
+  if (page.empty()) return;
+  // Internet Explorer is gone from current Windows: fall back to the
+  // user's browser rather than doing nothing.
+  if (!p_.Process.Start(BrowserCommandLine(page), kShowNoActivate)) {
+    p_.Process.OpenWithDefaultBrowser(page);
+  }
+}
+
+}  // namespace vorenta

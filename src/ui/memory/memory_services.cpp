@@ -1,0 +1,53 @@
+#include "ui/memory/memory_services.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vorenta {
+
+std::optional<std::u16string> MemoryClipboard::Text() {
+  if (held_) return std::nullopt;
+  return text_.value_or(std::u16string());
+}
+
+bool MemoryClipboard::Clear() {
+  if (held_) return false;
+  text_.reset();
+  return true;
+}
+
+bool MemoryClipboard::SetText(const std::u16string& text) {
+  if (held_) return false;
+  text_ = text;
+  return true;
+}
+
+bool MemoryProcessStarter::Start(const std::u16string& command_line, int show_style) {
+  started_.push_back({command_line, show_style});
+  return !browser_missing_;
+}
+
+bool MemoryProcessStarter::OpenWithDefaultBrowser(const std::u16string& url) {
+  opened_.push_back(url);
+  return true;
+}
+
+std::int32_t MemorySystemCalls::SetWindowPos(std::intptr_t window, std::intptr_t insert_after,
+                                             int x, int y, int cx, int cy, unsigned flags) {
+  window_pos_calls_.push_back({window, insert_after, x, y, cx, cy, flags});
+  if (insert_after == -1) topmost_ = true;
+  if (insert_after == -2) topmost_ = false;
+  return 1;
+}
+
+std::uint32_t MemorySystemCalls::GetModuleFileNameA(char* buffer, std::uint32_t size) {
+  if (module_path_.empty() || size == 0) return 0;
+  // As the real call: truncated to the buffer, NUL-terminated, and the count
+  // excludes the NUL unless the path was cut.
+  const auto copied = static_cast<std::uint32_t>(std::min<size_t>(module_path_.size(), size - 1));
+  std::memcpy(buffer, module_path_.data(), copied);
+  buffer[copied] = '\0';
+  return copied < module_path_.size() ? size : copied;
+}
+
+}  // namespace vorenta

@@ -1,0 +1,82 @@
+#pragma once
+// Clipboard, drop data, process start and system calls held in memory; each
+// records what the program asked of it.
+
+#include <string>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace vorenta {
+
+class MemoryClipboard : public Clipboard {
+ public:
+  std::optional<std::u16string> Text() override;
+  bool Clear() override;
+  bool SetText(const std::u16string& text) override;
+
+  // Another program holds the clipboard: it cannot be opened.
+  void SetHeldByOther(bool held) { held_ = held; }
+  void Put(const std::u16string& text) { text_ = text; }
+  void RemoveText() { text_.reset(); }
+  const std::optional<std::u16string>& Content() const { return text_; }
+
+ private:
+  std::optional<std::u16string> text_;
+  bool held_ = false;
+};
+
+class MemoryDropData : public DropData {
+ public:
+  MemoryDropData() = default;
+  explicit MemoryDropData(std::u16string text) : text_(std::move(text)) {}
+  std::optional<std::u16string> Text() const override { return text_; }
+
+ private:
+  std::optional<std::u16string> text_;
+};
+
+class MemoryProcessStarter : public ProcessStarter {
+ public:
+  struct Started {
+    std::u16string command_line;
+    int show_style;
+  };
+
+  bool Start(const std::u16string& command_line, int show_style) override;
+  bool OpenWithDefaultBrowser(const std::u16string& url) override;
+
+  void SetBrowserMissing(bool missing) { browser_missing_ = missing; }
+  const std::vector<Started>& started() const { return started_; }
+  const std::vector<std::u16string>& opened() const { return opened_; }
+
+ private:
+  bool browser_missing_ = false;
+  std::vector<Started> started_;
+  std::vector<std::u16string> opened_;
+};
+
+class MemorySystemCalls : public SystemCalls {
+ public:
+  struct WindowPosCall {
+    std::intptr_t window, insert_after;
+    int x, y, cx, cy;
+    unsigned flags;
+  };
+
+  std::int32_t SetWindowPos(std::intptr_t window, std::intptr_t insert_after, int x, int y, int cx,
+                            int cy, unsigned flags) override;
+  std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+
+  // The executable's path in ANSI bytes; GetModuleFileNameA fails when unset.
+  void SetModulePath(std::string ansi_path) { module_path_ = std::move(ansi_path); }
+  const std::vector<WindowPosCall>& window_pos_calls() const { return window_pos_calls_; }
+  bool topmost() const { return topmost_; }
+
+ private:
+  std::string module_path_;
+  std::vector<WindowPosCall> window_pos_calls_;
+  bool topmost_ = false;
+};
+
+}  // namespace vorenta

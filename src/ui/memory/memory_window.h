@@ -1,0 +1,46 @@
+#pragma once
+#include <functional>
+
+#include "ui/platform.h"
+
+namespace vorenta {
+
+// A top-level window with the standard sizable frame of the design: the
+// outer size is the client size plus 120 by 405 twips.
+class MemoryWindow : public MainWindow {
+ public:
+  static constexpr float kFrameWidth = 120;
+  static constexpr float kFrameHeight = 405;
+
+  float OuterWidth() const override { return outer_width_; }
+  float OuterHeight() const override { return outer_height_; }
+  bool SetOuterWidth(float twips) override;
+  bool SetOuterHeight(float twips) override;
+  float ClientWidth() const override { return outer_width_ - kFrameWidth; }
+  float ClientHeight() const override { return outer_height_ - kFrameHeight; }
+  float Left() const override { return left_; }
+  float Top() const override { return top_; }
+  std::intptr_t Handle() const override { return handle_; }
+
+  // What the user or the system does to the window. Each size change runs
+  // the resize handler, as the real window's size messages do.
+  void UserResize(float outer_width, float outer_height);
+  void MoveTo(float left, float top);
+  void SetMinimised(bool minimised) { minimised_ = minimised; }
+  void OnResize(std::function<void()> handler) { on_resize_ = std::move(handler); }
+
+ private:
+  void Resized() {
+    if (on_resize_) on_resize_();
+  }
+
+  float outer_width_ = 8685;
+  float outer_height_ = 8445;
+  float left_ = 0;
+  float top_ = 0;
+  std::intptr_t handle_ = 0x1234;
+  bool minimised_ = false;
+  std::function<void()> on_resize_;
+};
+
+}  // namespace vorenta
