@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit tests, the same
+# tests with AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
+# build's tests under Wine on a virtual display (Win32 layer and end-to-end
+# runs of Vorenta.exe included). Exits non-zero when anything fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+status=0
+
+run_preset() {
+  local preset=$1
+  shift
+  echo "==> $preset: configure and build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$jobs"
+  echo "==> $preset: test"
+  "$@" ctest --preset "$preset" -j"$jobs" || status=1
+}
+
+run_preset native
+run_preset sanitize
+# Wine needs an X display for windows, the clipboard and input.
+run_preset windows xvfb-run -a -s "-screen 0 1280x1024x24"
+
+if [ "$status" -ne 0 ]; then
+  echo "==> some tests failed"
+fi
+exit "$status"
