@@ -1,0 +1,114 @@
+#include "app/logic/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/memory/memory_platform.h"
+
+namespace vorenta {
+namespace {
+
+const std::u16string kKeywordFile = u"C:\\Vorenta\\SMdata1.dat";
+const std::u16string kGeometryFile = u"C:\\Vorenta\\SMdata2.dat";
+
+class Startup : public testing::Test {
+ protected:
+  Startup() { memory.system.SetModulePath("C:\\Vorenta\\Vorenta.exe"); }
+
+  void Load() { Form_Load(form, settings, *codec); }
+  void Close() { Form_QueryUnload(form, settings); }
+
+  MemoryPlatform memory;
+  Form1 form{memory.platform};
+  std::unique_ptr<AnsiCodec> codec = MakeSystemAnsiCodec();
+  SettingsStore settings{memory.files, *codec};
+};
+
+TEST_F(Startup, KeepOnTopCallsSetWindowPosOnlyForModesZeroAndOne) {
+  EXPECT_EQ(KeepOnTop(memory.system, memory.window, 2), 0);
+  EXPECT_TRUE(memory.system.window_pos_calls().empty());
+  EXPECT_EQ(KeepOnTop(memory.system, memory.window, 1), 1);
+  EXPECT_TRUE(memory.system.topmost());
+  EXPECT_EQ(KeepOnTop(memory.system, memory.window, 0), 1);
+  EXPECT_FALSE(memory.system.topmost());
+  const auto& call = memory.system.window_pos_calls().back();
+  EXPECT_EQ(call.window, memory.window.Handle());
+  EXPECT_EQ(call.insert_after, -2);
+  EXPECT_EQ(call.flags, 67u);
+  EXPECT_EQ(call.x + call.y + call.cx + call.cy, 0);
+}
+
+struct HostCase {
+  const char* path;
+  bool compiled;
+};
+
+class IsCompiledTest : public Startup, public testing::WithParamInterface<HostCase> {};
+
+TEST_P(IsCompiledTest, FalseOnlyUnderTheDevelopmentHost) {
+  memory.system.SetModulePath(GetParam().path);
+  EXPECT_EQ(IsCompiled(memory.system, memory.window, *codec), GetParam().compiled)
+      << GetParam().path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, IsCompiledTest,
+    testing::Values(HostCase{"C:\\Tools\\Vorenta.exe", true},
+                    HostCase{"C:\\Program Files\\VB98\\VB6.EXE", false},
+                    HostCase{"c:\\program files\\vb98\\vb6.exe", false},
+                    HostCase{"D:\\dev\\Vb32.exe", false}, HostCase{"D:\\dev\\XVB6.EXE", true},
+                    HostCase{"VB32.EXE", false}, HostCase{"B6.EXE", true}, HostCase{"", true},
+                    // Double-byte characters make the byte count overshoot the path.
+                    HostCase{"C:\\\x83\x5A\x81\x5B\x83\x8B\\VB6.EXE", true}));
+
+TEST_F(Startup, LoadGivesNoToolTipToTheBuiltProgramButOneUnderTheHost) {
+  Load();
+  EXPECT_EQ(memory.command1.ToolTip(), u"");
+  MemoryPlatform host;
+  host.system.SetModulePath("C:\\VB98\\VB6.EXE");
+  Form1 host_form{host.platform};
+  SettingsStore host_settings{host.files, *codec};
+  Form_Load(host_form, host_settings, *codec);
+  EXPECT_EQ(host.command1.ToolTip(), u"shift + R ; Kestrow");
+}
+
+TEST_F(Startup, LoadReadsKeywordsFillsTheUrlTableAndGoesOnTop) {
+  memory.files.Put(kKeywordFile, "\x83\x5A\x81\x5B\x83\x8B\r\nsale\r\n");
+  Load();
+  EXPECT_EQ(form.Keywords(), (std::vector<std::u16string>{u"セール", u"sale"}));
+  EXPECT_EQ(form.UrlChars().size(), 48u);
+  EXPECT_TRUE(memory.system.topmost());
+  EXPECT_FALSE(form.KeywordsEdited());
+}
+
+TEST_F(Startup, CloseWritesBothFiles) {
+  Load();
+  memory.text2.SetText(u"セール");
+  form.Text2_KeyDown(kKeyEnter, 0);
+  memory.window.MoveTo(-120, 300);
+  Close();
+  EXPECT_EQ(memory.files.Content(kKeywordFile), "\x83\x5A\x81\x5B\x83\x8B\r\n");
+  EXPECT_EQ(memory.files.Content(kGeometryFile), " 8685 \r\n 8445 \r\n-120 \r\n 300 \r\n");
+}
+
+TEST_F(Startup, CloseWithAnEmptyListLeavesAnEmptyKeywordFile) {
+  memory.files.Put(kKeywordFile, "old\r\n");
+  Load();
+  memory.list2.SetCurrentIndex(0);
+  form.List2_DblClick();
+  Close();
+  EXPECT_EQ(memory.files.Content(kKeywordFile), "");
+}
+
+TEST_F(Startup, UnreadableKeywordFileSurvivesACloseWithoutEdits) {
+  memory.files.Put(kKeywordFile, "kept\r\n");
+  memory.files.SetUnreadable(kKeywordFile, true);
+  Load();
+  EXPECT_EQ(memory.list2.Count(), 0);
+  memory.files.SetUnreadable(kKeywordFile, false);
+  Close();
+  EXPECT_EQ(memory.files.Content(kKeywordFile), "kept\r\n");
+  EXPECT_TRUE(memory.files.Content(kGeometryFile).has_value());
+}
+
+}  // namespace
+}  // namespace vorenta
