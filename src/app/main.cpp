@@ -1,0 +1,67 @@
+// Vorenta.exe: the main window on the real platform.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/logic/startup.h"
+#include "settings/ansi_codec.h"
+#include "settings/settings_store.h"
+#include "ui/form1.h"
+#include "ui/platform.h"
+#include "ui/win32/form1_window.h"
+#include "ui/win32/win32_clipboard.h"
+#include "ui/win32/win32_files.h"
+#include "ui/win32/win32_process_starter.h"
+#include "ui/win32/win32_system_calls.h"
+
+namespace {
+
+// Drag and drop and the shell need OLE on the window's thread.
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ok_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  bool ok_;
+};
+
+int Run(HINSTANCE instance, int show_command) {
+  using namespace vorenta;
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
+
+  Form1Window window(instance);
+  if (!window.Create()) return 1;
+
+  const auto codec = MakeSystemAnsiCodec();
+  Win32Clipboard clipboard(window.hwnd());
+  Win32ProcessStarter process;
+  Win32Files files;
+  Win32SystemCalls system;
+  Platform platform{window.command1(), window.list1(), window.list2(), window.text1(),
+                    window.text2(),    window.window(), clipboard,     process,
+                    files,             system};
+  Form1 form(platform);
+  SettingsStore settings(files, *codec);
+
+  window.Attach(form, [&] { Form_QueryUnload(form, settings); });
+  Form_Load(form, settings, *codec);
+  window.Show(show_command);
+  return window.RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  // Without OLE the window still works; only drops are not taken.
+  OleSession ole;
+  return Run(instance, show_command);
+}
