@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "scan.h"
+#include "settings/utf8.h"
 #include "utf8.h"
 
 #ifdef _WIN32
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);  // LF must stay LF
 #endif
-  const std::string report = vorenta::tools::EncodeUtf8(
+  const std::string report = vorenta::EncodeUtf8(
       vorenta::tools::ScanReport(vorenta::tools::SplitKeywordLines(keyword_text), mail_text));
   std::fwrite(report.data(), 1, report.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
