@@ -1,0 +1,72 @@
+// Text dropped on the mail pane from another program replaces the mail.
+
+#include <gtest/gtest.h>
+
+#include "control_state.h"
+#include "newsletter.h"
+#include "ole_drag.h"
+#include "real_input.h"
+#include "vorenta_session.h"
+
+namespace vorenta_e2e {
+namespace {
+
+class DropOnMailPane : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(vorenta.BringToFront());
+    ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(pane()) == kNewsletterLines; }));
+  }
+
+  HWND pane() const { return vorenta.control(kList1); }
+
+  DragOutcome DropOnPane(const std::vector<OfferedFormat>& formats) {
+    RECT window{};
+    GetWindowRect(vorenta.window(), &window);
+    // The drag starts beside the program's window, where nothing covers it.
+    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
+    const POINT from = window.right + 60 < screen_width ? POINT{window.right + 40, window.top + 60}
+                                                        : POINT{window.left - 40, window.top + 60};
+    return DragAndDrop(formats, from, CenterOf(pane()));
+  }
+
+  VorentaSession vorenta;
+};
+
+TEST_F(DropOnMailPane, UnicodeTextReplacesTheMail) {
+  const DragOutcome outcome =
+      DropOnPane({UnicodeText(u"ドロップ一行目\r\n二行目 http://example.net/x\r\n")});
+  ASSERT_TRUE(outcome.started);
+  ASSERT_TRUE(outcome.finished);
+  EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
+  EXPECT_NE(outcome.effects_offered_by_target, static_cast<DWORD>(DROPEFFECT_NONE));
+  const std::vector<std::u16string> lines = {u"ドロップ一行目", u"二行目 http://example.net/x",
+                                             u""};
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(pane()) == lines; }))
+      << ListItems(pane()).size() << " lines";
+}
+
+TEST_F(DropOnMailPane, AnsiTextIsTakenWhenNoUnicodeIsOffered) {
+  const DragOutcome outcome = DropOnPane({AnsiText(std::string(kSaleCp932) + "\r\nabc")});
+  ASSERT_TRUE(outcome.finished);
+  EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
+  const std::vector<std::u16string> lines = {u"セール", u"abc"};
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(pane()) == lines; }));
+}
+
+TEST_F(DropOnMailPane, DataWithoutTextIsRefusedAndChangesNothing) {
+  const CLIPFORMAT private_format =
+      static_cast<CLIPFORMAT>(RegisterClipboardFormatW(L"VorentaE2eNotText"));
+  const DragOutcome outcome = DropOnPane({{private_format, std::string("not text", 9)}});
+  ASSERT_TRUE(outcome.started);
+  ASSERT_TRUE(outcome.finished);
+  EXPECT_EQ(outcome.effect, static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(outcome.effects_offered_by_target, static_cast<DWORD>(DROPEFFECT_NONE));
+  PumpFor(std::chrono::milliseconds(500));
+  EXPECT_EQ(ListItems(pane()), kNewsletterLines);
+  EXPECT_TRUE(vorenta.IsRunning());
+}
+
+}  // namespace
+}  // namespace vorenta_e2e

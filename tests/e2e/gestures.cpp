@@ -1,0 +1,42 @@
+#include "gestures.h"
+
+#include "clipboard_text.h"
+#include "control_state.h"
+#include "real_input.h"
+
+namespace vorenta_e2e {
+
+bool PasteMail(HWND window, const std::u16string& mail) {
+  if (!SetClipboardText(mail)) return false;
+  HWND pane = GetDlgItem(window, kList1);
+  // Below the items of a short mail, so the click selects nothing new.
+  RECT client{};
+  GetClientRect(pane, &client);
+  Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+  PressKey(VK_RETURN);
+  return true;
+}
+
+void ToggleKeywordPanel(HWND window) {
+  Click(CenterOf(GetDlgItem(window, kCommand1)), MouseButton::kRight);
+}
+
+void EnterKeyword(HWND window, const std::u16string& keyword) {
+  Click(CenterOf(GetDlgItem(window, kText2)));
+  PressKey(VK_END);
+  PressKey(VK_HOME, kShift);
+  if (keyword.empty()) {
+    PressKey(VK_DELETE);
+  } else {
+    TypeText(keyword);
+  }
+  PressKey(VK_RETURN);
+}
+
+void Search(HWND window) { Click(CenterOf(GetDlgItem(window, kCommand1))); }
+
+void ClickMailLine(HWND window, int index) {
+  Click(ListItemPoint(GetDlgItem(window, kList1), index));
+}
+
+}  // namespace vorenta_e2e

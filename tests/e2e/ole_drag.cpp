@@ -1,0 +1,215 @@
+#include "ole_drag.h"
+
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <atomic>
+#include <cstring>
+
+#include "real_input.h"
+#include "text_convert.h"
+#include "wait_until.h"
+
+namespace vorenta_e2e {
+
+namespace {
+
+class DataObject final : public IDataObject {
+ public:
+  explicit DataObject(std::vector<OfferedFormat> formats) : formats_(std::move(formats)) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (iid == IID_IUnknown || iid == IID_IDataObject) {
+      *out = static_cast<IDataObject*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* wanted, STGMEDIUM* medium) override {
+    const OfferedFormat* offered = Find(wanted);
+    if (!offered) return DV_E_FORMATETC;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, offered->bytes.size());
+    if (!memory) return E_OUTOFMEMORY;
+    std::memcpy(GlobalLock(memory), offered->bytes.data(), offered->bytes.size());
+    GlobalUnlock(memory);
+    medium->tymed = TYMED_HGLOBAL;
+    medium->hGlobal = memory;
+    medium->pUnkForRelease = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* wanted) override {
+    return Find(wanted) ? S_OK : DV_E_FORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+    out->ptd = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override {
+    if (direction != DATADIR_GET) return E_NOTIMPL;
+    std::vector<FORMATETC> list;
+    for (const OfferedFormat& f : formats_) {
+      list.push_back(FORMATETC{f.format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
+    }
+    return SHCreateStdEnumFmtEtc(static_cast<UINT>(list.size()), list.data(), out);
+  }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+
+ private:
+  const OfferedFormat* Find(const FORMATETC* wanted) const {
+    if (!(wanted->tymed & TYMED_HGLOBAL) || wanted->dwAspect != DVASPECT_CONTENT) return nullptr;
+    for (const OfferedFormat& f : formats_) {
+      if (f.format == wanted->cfFormat) return &f;
+    }
+    return nullptr;
+  }
+
+  std::atomic<ULONG> references_{1};
+  std::vector<OfferedFormat> formats_;
+};
+
+class DropSource final : public IDropSource {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (iid == IID_IUnknown || iid == IID_IDropSource) {
+      *out = static_cast<IDropSource*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  // Lives on the drag thread's stack for the whole DoDragDrop.
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD key_state) override {
+    if (escape) return DRAGDROP_S_CANCEL;
+    if (!(key_state & MK_LBUTTON)) return DRAGDROP_S_DROP;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
+    effects_seen |= effect;
+    return DRAGDROP_S_USEDEFAULTCURSORS;
+  }
+
+  DWORD effects_seen = DROPEFFECT_NONE;
+};
+
+struct DragJob {
+  std::vector<OfferedFormat> formats;
+  POINT from{};
+  std::atomic<HWND> source_window{nullptr};
+  std::atomic<bool> started{false};
+  DragOutcome outcome;
+};
+
+constexpr wchar_t kSourceClass[] = L"VorentaE2eDragSource";
+
+LRESULT CALLBACK SourceWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_LBUTTONDOWN) {
+    auto* job = reinterpret_cast<DragJob*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* data = new DataObject(job->formats);
+    DropSource source;
+    job->started = true;
+    job->outcome.started = true;
+    job->outcome.result =
+        DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &job->outcome.effect);
+    job->outcome.effects_offered_by_target = source.effects_seen;
+    data->Release();
+    DestroyWindow(hwnd);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+DWORD WINAPI DragThread(void* param) {
+  auto* job = static_cast<DragJob*>(param);
+  OleInitialize(nullptr);
+  WNDCLASSW window_class{};
+  window_class.lpfnWndProc = SourceWindowProc;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.lpszClassName = kSourceClass;
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1);
+  RegisterClassW(&window_class);
+  HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSourceClass, L"drag source",
+                              WS_POPUP | WS_VISIBLE, job->from.x - 20, job->from.y - 20, 40, 40,
+                              nullptr, nullptr, window_class.hInstance, nullptr);
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(job));
+  job->source_window = hwnd;
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  OleUninitialize();
+  return 0;
+}
+
+std::string Bytes(const void* data, size_t size) {
+  return std::string(static_cast<const char*>(data), size);
+}
+
+}  // namespace
+
+OfferedFormat UnicodeText(const std::u16string& text) {
+  const std::wstring wide = Wide(text);
+  return {CF_UNICODETEXT, Bytes(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t))};
+}
+
+OfferedFormat AnsiText(const std::string& bytes) {
+  return {CF_TEXT, Bytes(bytes.c_str(), bytes.size() + 1)};
+}
+
+DragOutcome DragAndDrop(const std::vector<OfferedFormat>& formats, POINT from, POINT to) {
+  DragJob job;
+  job.formats = formats;
+  job.from = from;
+  HANDLE thread = CreateThread(nullptr, 0, DragThread, &job, 0, nullptr);
+  if (!thread) return job.outcome;
+  if (WaitUntil([&] { return job.source_window.load() != nullptr; }, std::chrono::seconds(5))) {
+    PumpFor(std::chrono::milliseconds(200));
+    MoveMouse(from);
+    ButtonDown(MouseButton::kLeft);
+    if (WaitUntil([&] { return job.started.load(); }, std::chrono::seconds(5))) {
+      PumpFor(std::chrono::milliseconds(200));
+      GlideMouse(from, to, 12);
+      // A few moves on the spot: the target answers DragOver to each.
+      for (int i = 0; i < 4; ++i) {
+        GlideMouse(to, POINT{to.x + (i % 2 ? -3 : 3), to.y}, 1);
+        PumpFor(std::chrono::milliseconds(80));
+      }
+    }
+    ButtonUp(MouseButton::kLeft);
+  }
+  job.outcome.finished = WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+  if (!job.outcome.finished) {
+    PressKey(VK_ESCAPE);
+    // The thread touches `job` until it ends; it must not outlive it.
+    WaitForSingleObject(thread, INFINITE);
+  }
+  CloseHandle(thread);
+  return job.outcome;
+}
+
+}  // namespace vorenta_e2e

@@ -1,0 +1,34 @@
+#pragma once
+// An OLE drag started in the driver and dropped onto another window, moved by
+// real mouse input like a user's drag from another program.
+
+#include <ole2.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace vorenta_e2e {
+
+struct OfferedFormat {
+  CLIPFORMAT format;
+  std::string bytes;  // the HGLOBAL's content, terminator included
+};
+
+OfferedFormat UnicodeText(const std::u16string& text);
+OfferedFormat AnsiText(const std::string& bytes);
+
+struct DragOutcome {
+  bool started = false;   // DoDragDrop was entered
+  bool finished = false;  // and returned in time
+  HRESULT result = E_FAIL;
+  DWORD effect = DROPEFFECT_NONE;
+  // Every effect the target answered while the mouse moved over it.
+  DWORD effects_offered_by_target = DROPEFFECT_NONE;
+};
+
+// Presses the left button on a small source window placed at `from`, glides
+// to `to` and releases there.
+DragOutcome DragAndDrop(const std::vector<OfferedFormat>& formats, POINT from, POINT to);
+
+}  // namespace vorenta_e2e

@@ -1,0 +1,143 @@
+// Layout of the controls in the client area, with the keyword panel closed
+// and open, and across resizes.
+
+#include <gtest/gtest.h>
+
+#include "control_state.h"
+#include "real_input.h"
+#include "vorenta_session.h"
+
+namespace vorenta_e2e {
+namespace {
+
+// One pixel: the program rounds twips to whole pixels.
+float Tolerance() { return TwipsPerPixel(); }
+
+struct Layout {
+  TwipsRect command1, list1, list2, text1, text2;
+  bool panel_visible;
+};
+
+Layout ReadLayout(const VorentaSession& vorenta) {
+  return {ControlRect(vorenta.control(kCommand1)),
+          ControlRect(vorenta.control(kList1)),
+          ControlRect(vorenta.control(kList2)),
+          ControlRect(vorenta.control(kText1)),
+          ControlRect(vorenta.control(kText2)),
+          IsWindowVisible(vorenta.control(kText2)) && IsWindowVisible(vorenta.control(kList2))};
+}
+
+bool PanelOpen(const VorentaSession& vorenta) {
+  return IsWindowVisible(vorenta.control(kText2)) != FALSE;
+}
+
+// The margins of the design, kept at any client size.
+void ExpectClosedLayout(const VorentaSession& vorenta) {
+  const TwipsRect client = ClientRect(vorenta.window());
+  const Layout l = ReadLayout(vorenta);
+  const float t = Tolerance();
+  EXPECT_FALSE(l.panel_visible);
+  EXPECT_NEAR(l.command1.left, client.width - 1245, t);
+  EXPECT_NEAR(l.command1.top, 60, t);
+  EXPECT_NEAR(l.text1.left, 60, t);
+  EXPECT_NEAR(l.text1.top, 60, t);
+  EXPECT_NEAR(l.text1.width, client.width - 1410, t);
+  EXPECT_NEAR(l.list1.left, 60, t);
+  EXPECT_NEAR(l.list1.top, 480, t);
+  EXPECT_NEAR(l.list1.width, client.width - 150, t);
+  EXPECT_NEAR(l.list1.height, client.height - 570, t);
+}
+
+// The panel's controls in the left strip; the URL box and the mail pane moved
+// right with their right edges where they were.
+void ExpectOpenLayout(const VorentaSession& vorenta) {
+  const TwipsRect client = ClientRect(vorenta.window());
+  const Layout l = ReadLayout(vorenta);
+  const float t = Tolerance();
+  EXPECT_TRUE(l.panel_visible);
+  EXPECT_NEAR(l.text2.left, 60, t);
+  EXPECT_NEAR(l.text2.top, 60, t);
+  EXPECT_NEAR(l.text2.width, 1395, t);
+  EXPECT_NEAR(l.list2.left, 60, t);
+  EXPECT_NEAR(l.list2.top, 480, t);
+  EXPECT_NEAR(l.list2.width, 1395, t);
+  EXPECT_NEAR(l.list2.height, client.height - 570, t);
+  EXPECT_NEAR(l.text1.left, 1515, t);
+  EXPECT_NEAR(l.text1.right(), client.width - 1350, t);
+  EXPECT_NEAR(l.list1.left, 1515, t);
+  EXPECT_NEAR(l.list1.right(), client.width - 90, t);
+  EXPECT_NEAR(l.command1.left, client.width - 1245, t);
+}
+
+bool ResizeBy(HWND window, int dx, int dy) {
+  RECT before{};
+  GetWindowRect(window, &before);
+  const int width = before.right - before.left + dx;
+  const int height = before.bottom - before.top + dy;
+  SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return WaitUntil([&] {
+    RECT now{};
+    GetWindowRect(window, &now);
+    return now.right - now.left == width && now.bottom - now.top == height;
+  });
+}
+
+TEST(PanelLayout, StartsClosedWithTheDesignMargins) {
+  VorentaSession vorenta;
+  ExpectClosedLayout(vorenta);
+  // The design's client area, 8565 by 8040 twips.
+  EXPECT_NEAR(ClientRect(vorenta.window()).width, 8565, Tolerance());
+  EXPECT_NEAR(ClientRect(vorenta.window()).height, 8040, Tolerance());
+}
+
+TEST(PanelLayout, SearchButtonHasTheFocusAtStart) {
+  VorentaSession vorenta;
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(vorenta.window(), nullptr), &gui));
+  EXPECT_EQ(gui.hwndFocus, vorenta.control(kCommand1));
+}
+
+TEST(PanelLayout, RightClickTwiceReturnsEveryControl) {
+  VorentaSession vorenta;
+  ASSERT_TRUE(vorenta.BringToFront());
+  const Layout closed = ReadLayout(vorenta);
+
+  ToggleKeywordPanel(vorenta.window());
+  ASSERT_TRUE(WaitUntil([&] { return PanelOpen(vorenta); }));
+  ExpectOpenLayout(vorenta);
+
+  ToggleKeywordPanel(vorenta.window());
+  ASSERT_TRUE(WaitUntil([&] { return !PanelOpen(vorenta); }));
+  const Layout again = ReadLayout(vorenta);
+  EXPECT_EQ(again.command1, closed.command1);
+  EXPECT_EQ(again.text1, closed.text1);
+  EXPECT_EQ(again.list1, closed.list1);
+  EXPECT_FALSE(again.panel_visible);
+}
+
+TEST(PanelLayout, ResizeWithThePanelOpenKeepsRightEdgesInPlace) {
+  VorentaSession vorenta;
+  ASSERT_TRUE(vorenta.BringToFront());
+  ToggleKeywordPanel(vorenta.window());
+  ASSERT_TRUE(WaitUntil([&] { return PanelOpen(vorenta); }));
+
+  ASSERT_TRUE(ResizeBy(vorenta.window(), 120, 90));
+  ExpectOpenLayout(vorenta);
+  ASSERT_TRUE(ResizeBy(vorenta.window(), -200, -150));
+  ExpectOpenLayout(vorenta);
+
+  // Closing after the resizes gives the closed layout of the new size.
+  ToggleKeywordPanel(vorenta.window());
+  ASSERT_TRUE(WaitUntil([&] { return !PanelOpen(vorenta); }));
+  ExpectClosedLayout(vorenta);
+}
+
+TEST(PanelLayout, ResizeWithThePanelClosedFollowsTheWindow) {
+  VorentaSession vorenta;
+  ASSERT_TRUE(ResizeBy(vorenta.window(), 150, 75));
+  ExpectClosedLayout(vorenta);
+}
+
+}  // namespace
+}  // namespace vorenta_e2e

@@ -1,0 +1,130 @@
+// Walks a running Vorenta through a short session with real input, for a
+// screenshot: paste a mail, copy an address, open the keyword panel, add
+// keywords, search. Prints the window's screen rectangle as
+// "window LEFT TOP WIDTH HEIGHT".
+//
+//   vorenta-demo --mail=PATH [--keyword=WORD ...]   run the session
+//   vorenta-demo --close                             close the window
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "control_state.h"
+#include "file_bytes.h"
+#include "gestures.h"
+#include "program_paths.h"
+#include "text_convert.h"
+#include "wait_until.h"
+
+namespace {
+
+using namespace vorenta_e2e;
+
+std::u16string FromUtf8(const std::string& bytes) {
+  const int size =
+      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring wide(size, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), size);
+  return U16(wide);
+}
+
+// A mail copied from a mail program arrives with CR LF, whatever the file has.
+std::u16string WithCrLf(const std::u16string& text) {
+  std::u16string out;
+  for (char16_t c : text) {
+    if (c == u'\r') continue;
+    if (c == u'\n') out += u'\r';
+    out += c;
+  }
+  return out;
+}
+
+bool Fail(const char* what) {
+  std::fprintf(stderr, "vorenta-demo: %s\n", what);
+  return false;
+}
+
+HWND FindVorenta() {
+  HWND window = nullptr;
+  WaitUntil([&] { return (window = FindWindowW(nullptr, L"Vorenta")) != nullptr; },
+            std::chrono::seconds(30));
+  return window;
+}
+
+bool RunSession(HWND window, const std::u16string& mail,
+                const std::vector<std::u16string>& keywords) {
+  WaitUntil([&] {
+    SetForegroundWindow(window);
+    return GetForegroundWindow() == window;
+  });
+  HWND pane = GetDlgItem(window, kList1);
+  if (!PasteMail(window, mail)) return Fail("cannot put the mail on the clipboard");
+  if (!WaitUntil([&] { return !ListItems(pane).empty(); })) return Fail("the paste showed nothing");
+
+  const std::vector<std::u16string> lines = ListItems(pane);
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    if (lines[i].find(u"http") == std::u16string::npos) continue;
+    ClickMailLine(window, i);
+    WaitUntil([&] { return !ControlText(GetDlgItem(window, kText1)).empty(); });
+    break;
+  }
+
+  ToggleKeywordPanel(window);
+  if (!WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, kText2)) != FALSE; })) {
+    return Fail("the keyword panel did not open");
+  }
+  HWND keyword_list = GetDlgItem(window, kList2);
+  for (const std::u16string& keyword : keywords) {
+    const size_t before = ListItems(keyword_list).size();
+    EnterKeyword(window, keyword);
+    if (!WaitUntil([&] { return ListItems(keyword_list).size() > before; })) {
+      return Fail("a keyword was not added");
+    }
+  }
+  Search(window);
+  if (!WaitUntil([&] { return !SelectedIndexes(pane).empty(); })) {
+    return Fail("the search selected nothing");
+  }
+  // Let the last repaint reach the screen before anyone looks.
+  PumpFor(std::chrono::milliseconds(500));
+  return true;
+}
+
+}  // namespace
+
+int main() {
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::wstring mail_path;
+  std::vector<std::u16string> keywords;
+  bool close = false;
+  for (int i = 1; i < count; ++i) {
+    const std::wstring arg = args[i];
+    if (arg.rfind(L"--mail=", 0) == 0) mail_path = WindowsPath(arg.substr(7));
+    if (arg.rfind(L"--keyword=", 0) == 0) keywords.push_back(U16(arg.substr(10)));
+    if (arg == L"--close") close = true;
+  }
+  LocalFree(args);
+
+  HWND window = FindVorenta();
+  if (!window) return Fail("no window named Vorenta"), 1;
+  if (close) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return WaitUntil([&] { return !IsWindow(window); }) ? 0 : 1;
+  }
+
+  const std::optional<std::string> mail = ReadFileBytes(mail_path);
+  if (!mail) return Fail("cannot read the mail file"), 1;
+  if (keywords.empty()) keywords = {u"セール", u"送料無料"};
+  if (!RunSession(window, WithCrLf(FromUtf8(*mail)), keywords)) return 1;
+
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
+  return 0;
+}

@@ -1,0 +1,142 @@
+#include "vorenta_session.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+#include "file_bytes.h"
+#include "program_paths.h"
+#include "text_convert.h"
+
+namespace vorenta_e2e {
+
+namespace {
+
+std::string Narrow(const std::wstring& s) { return Utf8(U16(s)); }
+
+struct WindowSearch {
+  DWORD process_id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner != search->process_id || !IsWindowVisible(hwnd)) return TRUE;
+  wchar_t caption[64] = {};
+  GetWindowTextW(hwnd, caption, 64);
+  if (std::wstring(caption) != L"Vorenta") return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+}  // namespace
+
+VorentaSession::VorentaSession(const SessionOptions& options) {
+  CreateFolder();
+  if (options.keyword_file_bytes &&
+      !WriteFileBytes(PathOf(kKeywordFile), *options.keyword_file_bytes)) {
+    throw std::runtime_error("cannot write the keyword file in " + Narrow(folder_));
+  }
+  Start();
+  FindWindowOfProcess();
+}
+
+VorentaSession::~VorentaSession() {
+  Stop();
+  // A failed test keeps its folder for a look at the files.
+  if (::testing::Test::HasFailure()) {
+    std::printf("kept test folder %s\n", Narrow(folder_).c_str());
+  } else {
+    RemoveFolder();
+  }
+}
+
+void VorentaSession::CreateFolder() {
+  static std::atomic<int> counter{0};
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring base = std::wstring(temp) + L"vorenta-e2e";
+  CreateDirectoryW(base.c_str(), nullptr);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    folder_ = base + L"\\run-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(counter++);
+    if (CreateDirectoryW(folder_.c_str(), nullptr)) return;
+  }
+  throw std::runtime_error("cannot create a test folder under " + Narrow(base));
+}
+
+void VorentaSession::Start() {
+  const std::wstring exe = PathOf(L"Vorenta.exe");
+  if (!CopyFileW(Programs().vorenta_exe.c_str(), exe.c_str(), FALSE)) {
+    throw std::runtime_error("cannot copy " + Narrow(Programs().vorenta_exe));
+  }
+  // Inherited by the program and from it by the browser it starts.
+  SetEnvironmentVariableW(L"VORENTA_STUB_LOG", PathOf(kBrowserLogFile).c_str());
+  std::wstring command_line = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder_.c_str(), &startup, &process_)) {
+    throw std::runtime_error("cannot start " + Narrow(exe));
+  }
+}
+
+void VorentaSession::FindWindowOfProcess() {
+  WaitForInputIdle(process_.hProcess, 15000);
+  WindowSearch search{process_.dwProcessId, nullptr};
+  const bool found = WaitUntil(
+      [&] {
+        EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      std::chrono::seconds(20));
+  if (!found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
+  window_ = search.found;
+}
+
+bool VorentaSession::BringToFront() {
+  return WaitUntil(
+      [&] {
+        if (GetForegroundWindow() == window_) return true;
+        SetForegroundWindow(window_);
+        return false;
+      },
+      std::chrono::seconds(5));
+}
+
+bool VorentaSession::WaitForExit(std::chrono::milliseconds timeout) {
+  return WaitUntil([&] { return !IsRunning(); }, timeout);
+}
+
+bool VorentaSession::IsRunning() const {
+  return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void VorentaSession::Stop() {
+  if (!process_.hProcess) return;
+  if (IsRunning()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+  process_ = {};
+}
+
+void VorentaSession::RemoveFolder() {
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = entry.cFileName;
+      if (name != L"." && name != L"..") DeleteFileW(PathOf(name.c_str()).c_str());
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryW(folder_.c_str());
+}
+
+}  // namespace vorenta_e2e

@@ -1,0 +1,58 @@
+#pragma once
+// One run of the real Vorenta.exe, copied into a fresh folder of its own so
+// that the SMdata files of one test never meet another's.
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "gestures.h"
+#include "wait_until.h"
+
+namespace vorenta_e2e {
+
+inline constexpr wchar_t kKeywordFile[] = L"SMdata1.dat";
+inline constexpr wchar_t kGeometryFile[] = L"SMdata2.dat";
+// The browser stub writes its command line here (told through the environment).
+inline constexpr wchar_t kBrowserLogFile[] = L"browser-command.txt";
+
+struct SessionOptions {
+  // Written as SMdata1.dat beside the copy before it starts.
+  std::optional<std::string> keyword_file_bytes;
+};
+
+class VorentaSession {
+ public:
+  // Throws std::runtime_error when the program cannot be copied or started or
+  // shows no window in time.
+  explicit VorentaSession(const SessionOptions& options = {});
+  ~VorentaSession();
+  VorentaSession(const VorentaSession&) = delete;
+  VorentaSession& operator=(const VorentaSession&) = delete;
+
+  HWND window() const { return window_; }
+  HWND control(int id) const { return GetDlgItem(window_, id); }
+  DWORD process_id() const { return process_.dwProcessId; }
+  const std::wstring& folder() const { return folder_; }
+  std::wstring PathOf(const wchar_t* file_name) const { return folder_ + L"\\" + file_name; }
+
+  // Activates the window so that keystrokes reach it.
+  bool BringToFront();
+  bool WaitForExit(std::chrono::milliseconds timeout = kDefaultTimeout);
+  bool IsRunning() const;
+
+ private:
+  void CreateFolder();
+  void Start();
+  void FindWindowOfProcess();
+  void Stop();
+  void RemoveFolder();
+
+  std::wstring folder_;
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+}  // namespace vorenta_e2e
