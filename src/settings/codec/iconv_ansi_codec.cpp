@@ -1,0 +1,155 @@
+// The ANSI codec of native builds: code page 932 through glibc's iconv.
+//
+// It behaves like the Windows codec where the tests can see it: a character
+// that code page 932 cannot hold is written as '?' and reported; bytes that
+// are not code page 932 become U+FFFD, one per byte that cannot start a
+// character, and are reported; NUL is an ordinary character both ways.
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <memory>
+#include <string>
+
+#include "settings/ansi_codec.h"
+
+namespace vorenta {
+
+namespace {
+
+constexpr char kCodePage[] = "CP932";
+constexpr char kUtf16[] = "UTF-16LE";
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (ok()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Converts as much of [*in, *in + *in_left) as it can, appending to out.
+  // Returns 0 when everything was converted, else the errno that stopped it
+  // (EILSEQ or EINVAL) with *in at the offending input.
+  int Convert(const char** in, size_t* in_left, std::string& out) {
+    char buffer[4096];
+    while (*in_left > 0) {
+      char* out_ptr = buffer;
+      size_t out_left = sizeof buffer;
+      const size_t r = iconv(cd_, const_cast<char**>(in), in_left, &out_ptr, &out_left);
+      out.append(buffer, out_ptr);
+      if (r != static_cast<size_t>(-1)) continue;
+      if (errno == E2BIG) continue;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+      return errno == EINVAL ? EINVAL : EILSEQ;
+    }
+    return 0;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+std::string ToUtf16Le(const std::u16string& text) {
+  std::string bytes;
+  bytes.reserve(text.size() * 2);
+  for (char16_t c : text) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
+  return bytes;
+}
+
+std::u16string FromUtf16Le(const std::string& bytes) {
+  std::u16string text;
+  text.reserve(bytes.size() / 2);
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                  (static_cast<unsigned char>(bytes[i + 1]) << 8));
+  }
+  return text;
+}
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+class IconvAnsiCodec : public AnsiCodec {
+ public:
+  AnsiBytes Encode(const std::u16string& text) const override {
+    AnsiBytes result;
+    const std::string utf16 = ToUtf16Le(text);
+    Converter converter(kCodePage, kUtf16);
+    if (!converter.ok()) return AsciiOnly(text);
+    const char* in = utf16.data();
+    size_t left = utf16.size();
+    while (left > 0) {
+      if (converter.Convert(&in, &left, result.bytes) == 0) break;
+      // One character with no form in the code page: a surrogate pair, or a
+      // single unit (an unpaired surrogate too).
+      const size_t index = (utf16.size() - left) / 2;
+      const bool pair = IsHighSurrogate(text[index]) && index + 1 < text.size() &&
+                        IsLowSurrogate(text[index + 1]);
+      const size_t skip = pair ? 4 : 2;
+      result.bytes += '?';
+      result.lossy = true;
+      in += skip;
+      left -= skip;
+    }
+    // Some characters convert without an error but come back as others
+    // (best-fit forms): the round trip finds them.
+    if (!result.lossy) result.lossy = Decode(result.bytes).text != text;
+    return result;
+  }
+
+  AnsiText Decode(const std::string& bytes) const override {
+    AnsiText result;
+    Converter converter(kUtf16, kCodePage);
+    if (!converter.ok()) return AsciiOnly(bytes);
+    std::string utf16;
+    utf16.reserve(bytes.size() * 2);
+    const char* in = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+      if (converter.Convert(&in, &left, utf16) == 0) break;
+      // A byte that starts no character of the code page, or a lead byte
+      // without its trail byte: U+FFFD, and go on with the next byte.
+      utf16 += "\xFD\xFF";
+      result.lossy = true;
+      ++in;
+      --left;
+    }
+    result.text = FromUtf16Le(utf16);
+    return result;
+  }
+
+ private:
+  // Without iconv's code page 932 (a system without its gconv modules) only
+  // ASCII converts; everything else is reported as lost.
+  static AnsiBytes AsciiOnly(const std::u16string& text) {
+    AnsiBytes result;
+    for (char16_t c : text) {
+      const bool ascii = c < 0x80;
+      result.bytes += ascii ? static_cast<char>(c) : '?';
+      result.lossy |= !ascii;
+    }
+    return result;
+  }
+  static AnsiText AsciiOnly(const std::string& bytes) {
+    AnsiText result;
+    for (char b : bytes) {
+      const bool ascii = static_cast<unsigned char>(b) < 0x80;
+      result.text += ascii ? static_cast<char16_t>(b) : u'\uFFFD';
+      result.lossy |= !ascii;
+    }
+    return result;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<AnsiCodec> MakeSystemAnsiCodec() { return std::make_unique<IconvAnsiCodec>(); }
+
+}  // namespace vorenta

@@ -1,0 +1,64 @@
+#pragma once
+// The keyword file SMdata1.dat (Part 2.2): its field rules, its two text
+// forms and the writer.
+//
+// Reading, decided for every input (each case has a test):
+// - Before every field the end of the text is tested; reading stops there.
+// - Leading spaces (U+0020 only) are skipped.
+// - A field that begins with a double quote runs to the next double quote,
+//   across commas and line ends; the quotes are not part of the keyword.
+//   Whatever follows the closing quote up to the next comma or line end is
+//   dropped, and that comma or line end is consumed: "a,b" CR LF is one
+//   keyword a,b and no empty one after it.
+// - A double quote that is never closed: the field runs to the end of its
+//   line, without the quote; the lines after it are read as usual.
+// - Any other field runs to the next comma or line end, which is consumed;
+//   its trailing spaces are dropped. A double quote inside it is an
+//   ordinary character.
+// - A line end is CR LF, CR alone or LF alone; a last line without one ends
+//   at the end of the text.
+// - An empty line, a line of spaces only, a comma right after a delimiter:
+//   each gives an empty keyword. A comma at the very end of the text gives
+//   none (the end of the text is tested before the next field).
+// - NUL is an ordinary character.
+//
+// Text forms: a file that begins with the UTF-8 byte-order mark is UTF-8;
+// any other file is in the ANSI code page. Bytes that are not valid in the
+// form become U+FFFD and are reported, never refused.
+//
+// Writing: one line per keyword, CR LF after each; an empty list is an empty
+// file. A keyword that would not read back as itself written bare (it has a
+// comma, a CR or LF, or leading or trailing spaces) is written in double
+// quotes, unless it holds a double quote itself: then it is written bare as
+// Part 2.2 says, and does not read back as itself. That is the one limit:
+// every list of keywords without double quotes reads back unchanged, and so
+// does a keyword with a double quote that needs no quoting and does not
+// begin with one. The file is in the ANSI code page unless some keyword
+// has characters the code page cannot hold; then the whole file is UTF-8
+// with a byte-order mark.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/ansi_codec.h"
+
+namespace vorenta {
+
+// The fields of a keyword file's text, by the rules above.
+std::vector<std::u16string> ReadKeywordFields(std::u16string_view text);
+
+struct KeywordFileContent {
+  std::vector<std::u16string> keywords;
+  bool lossy = false;  // some bytes could not be decoded and became U+FFFD
+};
+
+KeywordFileContent ReadKeywordFile(const std::string& bytes, const AnsiCodec& codec);
+
+// The line that holds the keyword, without its CR LF: the keyword itself, or
+// the keyword in double quotes when it would not read back otherwise.
+std::u16string KeywordLine(const std::u16string& keyword);
+
+std::string WriteKeywordFile(const std::vector<std::u16string>& keywords, const AnsiCodec& codec);
+
+}  // namespace vorenta

@@ -1,0 +1,173 @@
+#include "ui/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ui/win32/wide_string.h"
+
+namespace vorenta {
+
+namespace {
+
+// The longest path the system takes, in characters.
+constexpr DWORD kMaxPathChars = 32768;
+// Files beyond this are refused rather than read into memory.
+constexpr LONGLONG kMaxReadBytes = 1LL << 30;
+constexpr DWORD kMaxChunk = 1u << 24;
+
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  ~Handle() { Close(); }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+  bool Close() {
+    if (!ok()) return true;
+    const bool closed = CloseHandle(h_) != FALSE;
+    h_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A name beside the target that no other file has yet: the target's name, a
+// dot, a number unique to this process and call, and the suffix.
+std::wstring Hex(unsigned long value) {
+  std::wstring digits;
+  do {
+    digits.insert(digits.begin(), L"0123456789abcdef"[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  return digits;
+}
+
+std::wstring SiblingName(const std::wstring& path, const wchar_t* suffix) {
+  static unsigned long counter = 0;
+  ++counter;
+  return path + L"." + Hex(GetCurrentProcessId()) + L"-" + Hex(counter) + suffix;
+}
+
+enum class NewFile { kWritten, kNameTaken, kFailed };
+
+// Creates a new file (never an existing one) and writes the bytes to disk. A
+// file it created and could not complete is deleted again.
+NewFile WriteNewFile(const std::wstring& path, const std::string& bytes) {
+  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? NewFile::kNameTaken
+                                                                       : NewFile::kFailed;
+  }
+  bool ok = true;
+  size_t done = 0;
+  while (ok && done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, kMaxChunk));
+    DWORD written = 0;
+    ok = WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) && written != 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(file.get());
+  ok = file.Close() && ok;
+  if (!ok) DeleteFileW(path.c_str());
+  return ok ? NewFile::kWritten : NewFile::kFailed;
+}
+
+}  // namespace
+
+std::u16string Win32Files::ExecutableFolder() const {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
+    if (length == 0) return {};
+    if (length < size) {
+      buffer.resize(length);
+      break;
+    }
+    // Truncated: the buffer was too small.
+    if (size >= kMaxPathChars) return {};
+    buffer.resize(size * 2);
+  }
+  const size_t slash = buffer.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return {};
+  return FromWide(buffer.substr(0, slash));
+}
+
+FileContent Win32Files::Read(const std::u16string& path) const {
+  const std::wstring wide = ToWide(path);
+  Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.ok()) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) {
+    return {ReadStatus::kFailed, {}};
+  }
+  FileContent content{ReadStatus::kOk, {}};
+  try {
+    content.bytes.resize(static_cast<size_t>(size.QuadPart));
+  } catch (...) {
+    return {ReadStatus::kFailed, {}};
+  }
+  size_t done = 0;
+  while (done < content.bytes.size()) {
+    const DWORD chunk =
+        static_cast<DWORD>(std::min<size_t>(content.bytes.size() - done, kMaxChunk));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
+      return {ReadStatus::kFailed, {}};
+    }
+    if (read == 0) break;  // the file became shorter meanwhile
+    done += read;
+  }
+  content.bytes.resize(done);
+  return content;
+}
+
+bool Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
+  const std::wstring target = ToWide(path);
+  std::wstring temp;
+  NewFile result = NewFile::kNameTaken;
+  // A name left over from an earlier run is passed by.
+  for (int attempt = 0; attempt < 8 && result == NewFile::kNameTaken; ++attempt) {
+    temp = SiblingName(target, L".tmp");
+    result = WriteNewFile(temp, bytes);
+  }
+  if (result != NewFile::kWritten) return false;
+  if (!Exists(target)) {
+    if (MoveFileExW(temp.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    DeleteFileW(temp.c_str());
+    return false;
+  }
+  // With a backup name, every failure of ReplaceFileW leaves the old file
+  // either in its place or under the backup name, never gone.
+  const std::wstring backup = SiblingName(target, L".bak");
+  if (ReplaceFileW(target.c_str(), temp.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                   nullptr, nullptr)) {
+    DeleteFileW(backup.c_str());
+    return true;
+  }
+  if (!Exists(target) && Exists(backup)) MoveFileExW(backup.c_str(), target.c_str(), 0);
+  if (Exists(target)) DeleteFileW(backup.c_str());
+  DeleteFileW(temp.c_str());
+  return false;
+}
+
+}  // namespace vorenta

@@ -1,0 +1,24 @@
+#pragma once
+// Whole files on the real file system, with wide (UTF-16) names, so that a
+// folder whose name the ANSI code page cannot hold works as well.
+
+#include <string>
+
+#include "ui/platform.h"
+
+namespace vorenta {
+
+class Win32Files : public Files {
+ public:
+  // From GetModuleFileNameW, however long; empty when it fails.
+  std::u16string ExecutableFolder() const override;
+  // Shares reading only: a file that another program is writing is kFailed.
+  FileContent Read(const std::u16string& path) const override;
+  // Writes the bytes to a new file beside the old one, flushes it to disk
+  // and puts it in the old file's place (ReplaceFileW, or MoveFileExW when
+  // there is no old file). On any failure the old file stays as it was and
+  // the new one is deleted.
+  bool Replace(const std::u16string& path, const std::string& bytes) override;
+};
+
+}  // namespace vorenta

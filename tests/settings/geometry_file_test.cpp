@@ -1,0 +1,62 @@
+// The geometry file, byte for byte.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "settings/geometry_file.h"
+
+namespace vorenta {
+namespace {
+
+struct NumberCase {
+  const char* rule;
+  float value;
+  std::string written;
+};
+
+class GeometryNumbers : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(GeometryNumbers, AreWrittenAsPart22Says) {
+  EXPECT_EQ(GeometryNumber(GetParam().value), GetParam().written) << GetParam().rule;
+}
+
+const NumberCase kNumberCases[] = {
+    {"whole: no decimal point", 8685, " 8685 "},
+    {"zero", 0, " 0 "},
+    {"negative: a minus sign instead of the space", -120, "-120 "},
+    {"a minimised window's left edge", -480000, "-480000 "},
+    {"fractional twips at 175 %", 8685.714f, " 8685.714 "},
+    {"no trailing zeros", 8685.5f, " 8685.5 "},
+    {"at most 7 significant digits", 1234.56789f, " 1234.568 "},
+    {"rounded up into a whole number", 8685.99999f, " 8686 "},
+    {"negative fractional", -15.25f, "-15.25 "},
+    {"the largest value without an exponent", 9999999, " 9999999 "},
+    {"from 1E+07 up: an exponent, as the old runtime", 10000000, " 1E+07 "},
+    {"an exponent with a mantissa", 12345678, " 1.234568E+07 "},
+    {"rounding decides the form", 9999999.5f, " 1E+07 "},
+    {"negative and large", -25000000, "-2.5E+07 "},
+    {"the largest float", std::numeric_limits<float>::max(), " 3.402823E+38 "},
+    {"a fraction keeps its leading zero", 0.5f, " 0.5 "},
+    {"small but without an exponent", 0.0001f, " 0.0001 "},
+    {"below 1E-04: an exponent", 0.00001f, " 1E-05 "},
+    {"negative zero is zero", -0.0f, " 0 "},
+    {"not a number", std::numeric_limits<float>::quiet_NaN(), " NaN "},
+    {"negative not a number", -std::numeric_limits<float>::quiet_NaN(), " NaN "},
+    {"infinity", std::numeric_limits<float>::infinity(), " Inf "},
+    {"negative infinity", -std::numeric_limits<float>::infinity(), "-Inf "},
+};
+INSTANTIATE_TEST_SUITE_P(Part22, GeometryNumbers, testing::ValuesIn(kNumberCases));
+
+TEST(GeometryFile, IsFourLinesWidthHeightLeftTopEachWithCrLf) {
+  EXPECT_EQ(WriteGeometryFile(8685, 6000, 1200, -90), " 8685 \r\n 6000 \r\n 1200 \r\n-90 \r\n");
+}
+
+TEST(GeometryFile, TheDesignWidthIsALineOfSixCharacters) {
+  const std::string bytes = WriteGeometryFile(8685, 0, 0, 0);
+  EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), " 8685 ");
+}
+
+}  // namespace
+}  // namespace vorenta

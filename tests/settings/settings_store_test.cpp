@@ -1,0 +1,152 @@
+// The settings store over the in-memory files: where the files are, and
+// that no failure loses the user's keyword file.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "settings/ansi_codec.h"
+#include "settings/settings_store.h"
+#include "ui/memory/memory_files.h"
+
+namespace vorenta {
+namespace {
+
+using Keywords = std::vector<std::u16string>;
+
+const std::u16string kFolder = u"C:\\Tools\\Vorenta";
+const std::u16string kKeywordPath = u"C:\\Tools\\Vorenta\\SMdata1.dat";
+const std::u16string kGeometryPath = u"C:\\Tools\\Vorenta\\SMdata2.dat";
+const std::string kSale = "\x83\x5A\x81\x5B\x83\x8B";  // セール
+
+class SettingsStoreTest : public testing::Test {
+ protected:
+  std::unique_ptr<AnsiCodec> codec_ = MakeSystemAnsiCodec();
+  MemoryFiles files_{kFolder};
+  SettingsStore store_{files_, *codec_};
+};
+
+TEST_F(SettingsStoreTest, FilesLieInTheExecutablesFolder) {
+  EXPECT_EQ(store_.PathOf(kKeywordFileName), kKeywordPath);
+  EXPECT_EQ(store_.PathOf(kGeometryFileName), kGeometryPath);
+}
+
+TEST_F(SettingsStoreTest, AMissingKeywordFileGivesAnEmptyList) {
+  EXPECT_EQ(store_.LoadKeywords(), Keywords{});
+}
+
+TEST_F(SettingsStoreTest, LoadsTheKeywordFile) {
+  files_.Put(kKeywordPath, kSale + "\r\n\r\na,b\r\n");
+  EXPECT_EQ(store_.LoadKeywords(), (Keywords{u"セール", u"", u"a", u"b"}));
+}
+
+TEST_F(SettingsStoreTest, SavesTheKeywordFileAtEveryClose) {
+  files_.Put(kKeywordPath, "old\r\n");
+  store_.LoadKeywords();
+  store_.SaveKeywords({u"セール", u"a,b"}, /*edited_during_run=*/false);
+  EXPECT_EQ(files_.Content(kKeywordPath), kSale + "\r\n\"a,b\"\r\n");
+}
+
+TEST_F(SettingsStoreTest, AnEmptyListLeavesAZeroByteFile) {
+  files_.Put(kKeywordPath, "old\r\n");
+  store_.LoadKeywords();
+  store_.SaveKeywords({}, /*edited_during_run=*/true);
+  EXPECT_EQ(files_.Content(kKeywordPath), "");
+  EXPECT_EQ(store_.LoadKeywords(), Keywords{});
+}
+
+TEST_F(SettingsStoreTest, AMissingFileIsCreatedAtClose) {
+  store_.LoadKeywords();
+  store_.SaveKeywords({u"x"}, /*edited_during_run=*/false);
+  EXPECT_EQ(files_.Content(kKeywordPath), "x\r\n");
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableFileIsKeptWhenTheListWasNotEdited) {
+  files_.Put(kKeywordPath, "precious\r\n");
+  files_.SetUnreadable(kKeywordPath, true);
+  EXPECT_EQ(store_.LoadKeywords(), Keywords{});
+  store_.SaveKeywords({}, /*edited_during_run=*/false);
+  EXPECT_EQ(files_.ReplaceCalls(kKeywordPath), 0);
+  EXPECT_EQ(files_.Content(kKeywordPath), "precious\r\n");
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableFileIsReplacedWhenTheUserEditedTheList) {
+  files_.Put(kKeywordPath, "precious\r\n");
+  files_.SetUnreadable(kKeywordPath, true);
+  store_.LoadKeywords();
+  files_.SetUnreadable(kKeywordPath, false);
+  store_.SaveKeywords({u"new"}, /*edited_during_run=*/true);
+  EXPECT_EQ(files_.Content(kKeywordPath), "new\r\n");
+}
+
+TEST_F(SettingsStoreTest, AFileWithUndecodableBytesIsKeptWhenTheListWasNotEdited) {
+  // Say the user saved the file as UTF-8 without a mark in an editor.
+  const std::string bytes = "\xE3\x82\xBB\xE3\x83\xBC\xE3\x83\xAB\r\n";
+  files_.Put(kKeywordPath, bytes);
+  EXPECT_EQ(store_.LoadKeywords().size(), 1u);
+  store_.SaveKeywords(store_.LoadKeywords(), /*edited_during_run=*/false);
+  EXPECT_EQ(files_.Content(kKeywordPath), bytes);
+}
+
+TEST_F(SettingsStoreTest, AReadableFileAfterAnUnreadableOneIsSavedAgain) {
+  files_.Put(kKeywordPath, "a\r\n");
+  files_.SetUnreadable(kKeywordPath, true);
+  store_.LoadKeywords();
+  files_.SetUnreadable(kKeywordPath, false);
+  EXPECT_EQ(store_.LoadKeywords(), Keywords{u"a"});
+  store_.SaveKeywords({u"b"}, /*edited_during_run=*/false);
+  EXPECT_EQ(files_.Content(kKeywordPath), "b\r\n");
+}
+
+TEST_F(SettingsStoreTest, AFailedReplaceKeepsTheOldFileQuietly) {
+  files_.Put(kKeywordPath, "old\r\n");
+  files_.Put(kGeometryPath, " 1 \r\n 2 \r\n 3 \r\n 4 \r\n");
+  files_.SetReplaceFails(kKeywordPath, true);
+  files_.SetReplaceFails(kGeometryPath, true);
+  store_.LoadKeywords();
+  store_.SaveKeywords({u"new"}, /*edited_during_run=*/true);
+  store_.SaveGeometry(8685, 6000, 0, 0);
+  EXPECT_EQ(files_.Content(kKeywordPath), "old\r\n");
+  EXPECT_EQ(files_.Content(kGeometryPath), " 1 \r\n 2 \r\n 3 \r\n 4 \r\n");
+}
+
+TEST_F(SettingsStoreTest, SavesTheGeometryFile) {
+  store_.SaveGeometry(8685.714f, 6000, -480000, 120);
+  EXPECT_EQ(files_.Content(kGeometryPath), " 8685.714 \r\n 6000 \r\n-480000 \r\n 120 \r\n");
+}
+
+TEST_F(SettingsStoreTest, WithoutAnExecutableFolderNothingIsReadOrWritten) {
+  files_.SetExecutableFolder(u"");
+  files_.Put(u"\\SMdata1.dat", "root\r\n");
+  EXPECT_EQ(store_.LoadKeywords(), Keywords{});
+  store_.SaveKeywords({u"x"}, /*edited_during_run=*/true);
+  store_.SaveGeometry(1, 2, 3, 4);
+  EXPECT_EQ(files_.FileCount(), 1);
+  EXPECT_EQ(files_.Content(u"\\SMdata1.dat"), "root\r\n");
+}
+
+// Files whose operations throw: nothing escapes the store.
+class ThrowingFiles : public Files {
+ public:
+  std::u16string ExecutableFolder() const override { return u"C:\\x"; }
+  FileContent Read(const std::u16string&) const override { throw std::bad_alloc(); }
+  bool Replace(const std::u16string&, const std::string&) override {
+    throw std::runtime_error("disk");
+  }
+};
+
+TEST(SettingsStoreFailures, NoExceptionEscapesAndAFailedLoadKeepsTheFile) {
+  ThrowingFiles files;
+  const auto codec = MakeSystemAnsiCodec();
+  SettingsStore store(files, *codec);
+  EXPECT_EQ(store.LoadKeywords(), Keywords{});
+  EXPECT_NO_THROW(store.SaveKeywords({u"x"}, /*edited_during_run=*/false));
+  EXPECT_NO_THROW(store.SaveKeywords({u"x"}, /*edited_during_run=*/true));
+  EXPECT_NO_THROW(store.SaveGeometry(1, 2, 3, 4));
+}
+
+}  // namespace
+}  // namespace vorenta
