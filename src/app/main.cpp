@@ -46,9 +46,9 @@ int Run(HINSTANCE instance, int show_command) {
   Win32ProcessStarter process;
   Win32Files files;
   Win32SystemCalls system;
-  Platform platform{window.command1(), window.list1(), window.list2(), window.text1(),
-                    window.text2(),    window.window(), clipboard,     process,
-                    files,             system};
+  Platform platform{
+      window.command1(), window.list1(), window.list2(), window.text1(), window.text2(),
+      window.window(),   clipboard,      process,        files,          system};
   Form1 form(platform);
   SettingsStore settings(files, *codec);
 

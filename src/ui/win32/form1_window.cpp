@@ -1,0 +1,284 @@
+#include "ui/win32/form1_window.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "ui/layout.h"
+#include "ui/win32/ole_drop_target.h"
+#include "ui/win32/twips.h"
+
+namespace vorenta {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VorentaForm1";
+constexpr wchar_t kSearchCaption[] = L"\u691C\u7D22";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+
+int DpiOf(HWND hwnd) {
+  const UINT dpi = GetDpiForWindow(hwnd);
+  return dpi > 0 ? static_cast<int>(dpi) : kDefaultDpi;
+}
+
+// The outer size whose client area is the design one at the DPI.
+SIZE DesignOuterSize(int dpi) {
+  RECT r{0, 0, TwipsToPixels(layout::kClientWidth, dpi), TwipsToPixels(layout::kClientHeight, dpi)};
+  AdjustWindowRectExForDpi(&r, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi));
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+HICON LoadAppIcon(HINSTANCE instance, int size_metric_x, int size_metric_y) {
+  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON,
+                                       GetSystemMetrics(size_metric_x),
+                                       GetSystemMetrics(size_metric_y), LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {}
+
+Form1Window::~Form1Window() {
+  form_ = nullptr;
+  query_unload_ = nullptr;
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool Form1Window::Create() {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpszClassName = kWindowClass;
+  window_class.hInstance = instance_;
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.hIcon = LoadAppIcon(instance_, SM_CXICON, SM_CYICON);
+  window_class.hIconSm = LoadAppIcon(instance_, SM_CXSMICON, SM_CYSMICON);
+  if (!RegisterClassExW(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return false;
+  }
+
+  const int system_dpi = static_cast<int>(GetDpiForSystem());
+  const SIZE outer = DesignOuterSize(system_dpi);
+  CreateWindowExW(0, kWindowClass, kWindowCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  outer.cx, outer.cy, nullptr, nullptr, instance_, this);
+  if (!hwnd_) return false;
+
+  // The default position may be on a monitor of another DPI than the system's.
+  dpi_.value = DpiOf(hwnd_);
+  if (dpi_.value != system_dpi) {
+    const SIZE resized = DesignOuterSize(dpi_.value);
+    SetWindowPos(hwnd_, nullptr, 0, 0, resized.cx, resized.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  window_ = std::make_unique<Win32MainWindow>(hwnd_, dpi_);
+  if (!CreateControls()) return false;
+  ApplyFonts(std::make_unique<WindowFonts>(dpi_.value));
+  return true;
+}
+
+bool Form1Window::CreateControls() {
+  const auto child = [this](const wchar_t* control_class, const wchar_t* text, DWORD style,
+                            DWORD extended_style, int id) {
+    return CreateWindowExW(extended_style, control_class, text, WS_CHILD | WS_TABSTOP | style, 0, 0,
+                           0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           instance_, nullptr);
+  };
+  constexpr DWORD kListStyle = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+  constexpr DWORD kEditStyle = ES_AUTOHSCROLL | ES_LEFT;
+  // Created in the tab order: the dialog manager follows the z-order.
+  const HWND command1 = child(L"BUTTON", kSearchCaption, BS_PUSHBUTTON, 0, kCommand1Id);
+  const HWND list1 =
+      child(L"LISTBOX", L"", kListStyle | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE, kList1Id);
+  const HWND list2 = child(L"LISTBOX", L"", kListStyle, WS_EX_CLIENTEDGE, kList2Id);
+  const HWND text1 = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kText1Id);
+  const HWND text2 = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kText2Id);
+  if (!command1 || !list1 || !list2 || !text1 || !text2) return false;
+
+  command1_ = std::make_unique<Win32PushButton>(command1, layout::kCommand1, dpi_);
+  list1_ = std::make_unique<Win32ListBox>(list1, layout::kList1, dpi_);
+  list2_ = std::make_unique<Win32ListBox>(list2, layout::kList2, dpi_);
+  text1_ = std::make_unique<Win32TextBox>(text1, layout::kText1, dpi_);
+  text2_ = std::make_unique<Win32TextBox>(text2, layout::kText2, dpi_);
+
+  // Addresses and keywords may be longer than the edit control's default
+  // limit.
+  SendMessageW(text1, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(text2, EM_SETLIMITTEXT, 0, 0);
+
+  const auto self = reinterpret_cast<DWORD_PTR>(this);
+  SetWindowSubclass(command1, ControlProc, kCommand1Id, self);
+  SetWindowSubclass(list1, ControlProc, kList1Id, self);
+  SetWindowSubclass(text2, ControlProc, kText2Id, self);
+  return true;
+}
+
+void Form1Window::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
+  const auto set = [](HWND control, HFONT font) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  };
+  set(command1_->hwnd(), fonts->message());
+  set(list1_->hwnd(), fonts->mail_pane());
+  set(list2_->hwnd(), fonts->message());
+  set(text1_->hwnd(), fonts->message());
+  set(text2_->hwnd(), fonts->message());
+  // Only now may the old fonts go.
+  fonts_ = std::move(fonts);
+}
+
+void Form1Window::PlaceControls() {
+  command1_->Place();
+  list1_->Place();
+  list2_->Place();
+  text1_->Place();
+  text2_->Place();
+}
+
+void Form1Window::Attach(Form1& form, std::function<void()> query_unload) {
+  form_ = &form;
+  query_unload_ = std::move(query_unload);
+  if (drop_target_registered_) return;
+  auto* target = new TextDropTarget(
+      [this](const DropData& data) {
+        if (form_) form_->List1_OLEDragDrop(data);
+      },
+      [this] { return dragging_out_; });
+  drop_target_registered_ = SUCCEEDED(RegisterDragDrop(list1_->hwnd(), target));
+  // The registration holds its own reference.
+  target->Release();
+}
+
+void Form1Window::Show(int show_command) {
+  if (form_) form_->Form_Resize();
+  ShowWindow(hwnd_, show_command);
+  UpdateWindow(hwnd_);
+  SetFocus(command1_->hwnd());
+}
+
+int Form1Window::RunMessageLoop() {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (hwnd_ && IsDialogMessageW(hwnd_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, w, l);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, w, l);
+  }
+  return self->HandleMessage(message, w, l);
+}
+
+LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(w), HIWORD(w));
+      return 0;
+    case WM_SIZE:
+      // Minimising changes nothing.
+      if (w != SIZE_MINIMIZED && form_) form_->Form_Resize();
+      return 0;
+    case WM_GETMINMAXINFO:
+      KeepMinimumSize(*reinterpret_cast<MINMAXINFO*>(l));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(w) == WA_INACTIVE) RememberFocus();
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    case WM_CLOSE:
+      QueryUnloadOnce();
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      QueryUnloadOnce();
+      return TRUE;
+    case WM_ENDSESSION:
+      OnEndSession(w != FALSE);
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, w, l);
+}
+
+void Form1Window::OnCommand(int control_id, int notification) {
+  if (!form_) return;
+  if (control_id == kCommand1Id && notification == BN_CLICKED) form_->Command1_Click();
+  // A mouse click is taken when the button is released (see the mail pane's
+  // own messages); here only selection moves made with the keyboard.
+  if (control_id == kList1Id && notification == LBN_SELCHANGE && mail_pane_keyboard_) {
+    form_->List1_Click();
+  }
+  if (control_id == kList2Id && notification == LBN_DBLCLK) form_->List2_DblClick();
+}
+
+void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_.value = dpi > 0 ? dpi : kDefaultDpi;
+  ApplyFonts(std::make_unique<WindowFonts>(dpi_.value));
+  PlaceControls();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The pixel size may not have changed while its size in twips did.
+  if (form_ && !IsIconic(hwnd_)) form_->Form_Resize();
+}
+
+void Form1Window::KeepMinimumSize(MINMAXINFO& limits) const {
+  limits.ptMinTrackSize.x = TwipsToPixelsAtLeast(layout::kMinOuterWidth, dpi_.value);
+  limits.ptMinTrackSize.y = TwipsToPixelsAtLeast(layout::kMinOuterHeight, dpi_.value);
+}
+
+void Form1Window::RememberFocus() {
+  const HWND focus = GetFocus();
+  if (focus && IsChild(hwnd_, focus)) last_focus_ = focus;
+}
+
+void Form1Window::RestoreFocus() {
+  if (last_focus_ && IsWindowVisible(last_focus_) && IsWindowEnabled(last_focus_)) {
+    SetFocus(last_focus_);
+  } else if (command1_) {
+    SetFocus(command1_->hwnd());
+  }
+}
+
+void Form1Window::QueryUnloadOnce() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  if (query_unload_) query_unload_();
+}
+
+void Form1Window::OnEndSession(bool ending) {
+  if (!ending) {
+    // The shutdown was called off: the window lives on and must save again
+    // when it really closes.
+    unloaded_ = false;
+    return;
+  }
+  QueryUnloadOnce();
+  DestroyWindow(hwnd_);
+}
+
+void Form1Window::OnDestroy() {
+  if (drop_target_registered_) RevokeDragDrop(list1_->hwnd());
+  drop_target_registered_ = false;
+  form_ = nullptr;
+  PostQuitMessage(0);
+}
+
+}  // namespace vorenta

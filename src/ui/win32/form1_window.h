@@ -1,0 +1,110 @@
+#pragma once
+// The main window. It creates the five controls and turns window messages
+// into calls of Form1's handlers; all behaviour stays in Form1.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "ui/form1.h"
+#include "ui/win32/win32_control.h"
+#include "ui/win32/win32_list_box.h"
+#include "ui/win32/win32_main_window.h"
+#include "ui/win32/win32_push_button.h"
+#include "ui/win32/win32_text_box.h"
+#include "ui/win32/window_fonts.h"
+
+namespace vorenta {
+
+// The IDs by which tools find the controls; the tab order follows them.
+inline constexpr int kCommand1Id = 101;
+inline constexpr int kList1Id = 102;
+inline constexpr int kList2Id = 103;
+inline constexpr int kText1Id = 104;
+inline constexpr int kText2Id = 105;
+
+inline constexpr wchar_t kWindowCaption[] = L"Vorenta";
+inline constexpr int kAppIconId = 1;
+
+class Form1Window {
+ public:
+  explicit Form1Window(HINSTANCE instance);
+  ~Form1Window();
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  // The window, not yet shown, with its controls at their design places and
+  // a client area of the design size. False when Windows refused.
+  bool Create();
+  // From now on events reach the form, and drops on the mail pane are taken
+  // (OLE must be initialised on this thread). `query_unload` runs once when
+  // the window closes, whichever way it closes.
+  void Attach(Form1& form, std::function<void()> query_unload);
+  // Lays the controls out, shows the window and puts the focus on the
+  // Search button.
+  void Show(int show_command);
+  // Until the window is destroyed; Tab and Shift+Tab move between controls.
+  int RunMessageLoop();
+
+  HWND hwnd() const { return hwnd_; }
+  int dpi() const { return dpi_.value; }
+  Win32PushButton& command1() { return *command1_; }
+  Win32ListBox& list1() { return *list1_; }
+  Win32ListBox& list2() { return *list2_; }
+  Win32TextBox& text1() { return *text1_; }
+  Win32TextBox& text2() { return *text2_; }
+  Win32MainWindow& window() { return *window_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l,
+                                      UINT_PTR control_id, DWORD_PTR self);
+  LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
+  LRESULT HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  LRESULT HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  LRESULT HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  LRESULT HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+
+  bool CreateControls();
+  void ApplyFonts(std::unique_ptr<WindowFonts> fonts);
+  void PlaceControls();
+  void OnCommand(int control_id, int notification);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void KeepMinimumSize(MINMAXINFO& limits) const;
+  void RememberFocus();
+  void RestoreFocus();
+  void QueryUnloadOnce();
+  void OnEndSession(bool ending);
+  void OnDestroy();
+
+  LRESULT OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  LRESULT OnMailPaneButtonUp(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  void DragSelectedLines();
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  WindowDpi dpi_;
+  std::unique_ptr<WindowFonts> fonts_;
+  std::unique_ptr<Win32PushButton> command1_;
+  std::unique_ptr<Win32ListBox> list1_;
+  std::unique_ptr<Win32ListBox> list2_;
+  std::unique_ptr<Win32TextBox> text1_;
+  std::unique_ptr<Win32TextBox> text2_;
+  std::unique_ptr<Win32MainWindow> window_;
+
+  Form1* form_ = nullptr;
+  std::function<void()> query_unload_;
+  bool unloaded_ = false;
+  bool drop_target_registered_ = false;
+  HWND last_focus_ = nullptr;
+
+  // A left press on a mail line that has not been released yet.
+  bool mail_pane_pressed_ = false;
+  // The mail pane is handling a key: a selection change now comes from it.
+  bool mail_pane_keyboard_ = false;
+  // Lines dragged out of the mail pane must not drop back into it.
+  bool dragging_out_ = false;
+};
+
+}  // namespace vorenta

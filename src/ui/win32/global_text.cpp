@@ -1,0 +1,95 @@
+#include "ui/win32/global_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ui/win32/wide_string.h"
+
+namespace vorenta {
+
+namespace {
+
+// Locks the block for the lifetime of the object.
+class LockedGlobal {
+ public:
+  explicit LockedGlobal(HGLOBAL memory)
+      : memory_(memory),
+        data_(memory ? GlobalLock(memory) : nullptr),
+        size_(data_ ? GlobalSize(memory) : 0) {}
+  ~LockedGlobal() {
+    if (data_) GlobalUnlock(memory_);
+  }
+  LockedGlobal(const LockedGlobal&) = delete;
+  LockedGlobal& operator=(const LockedGlobal&) = delete;
+
+  const void* data() const { return data_; }
+  SIZE_T size() const { return size_; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
+  SIZE_T size_;
+};
+
+HGLOBAL CopyToGlobal(const void* bytes, SIZE_T size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!memory) return nullptr;
+  void* target = GlobalLock(memory);
+  if (!target) {
+    GlobalFree(memory);
+    return nullptr;
+  }
+  std::memcpy(target, bytes, size);
+  GlobalUnlock(memory);
+  return memory;
+}
+
+}  // namespace
+
+std::u16string ReadWideText(HGLOBAL memory) {
+  LockedGlobal block(memory);
+  if (!block.data()) return {};
+  const auto* begin = static_cast<const wchar_t*>(block.data());
+  const auto* end = begin + block.size() / sizeof(wchar_t);
+  return FromWide(begin, static_cast<std::size_t>(std::find(begin, end, L'\0') - begin));
+}
+
+std::u16string ReadAnsiText(HGLOBAL memory) {
+  LockedGlobal block(memory);
+  if (!block.data()) return {};
+  const auto* begin = static_cast<const char*>(block.data());
+  const auto* end = begin + block.size();
+  return AnsiToWide(begin, static_cast<int>(std::find(begin, end, '\0') - begin));
+}
+
+HGLOBAL MakeWideText(const std::u16string& text) {
+  return CopyToGlobal(text.c_str(), (text.size() + 1) * sizeof(char16_t));
+}
+
+HGLOBAL MakeAnsiText(const std::u16string& text) {
+  const std::string bytes = WideToAnsi(text);
+  return CopyToGlobal(bytes.c_str(), bytes.size() + 1);
+}
+
+std::u16string AnsiToWide(const char* bytes, int length) {
+  if (length <= 0) return {};
+  const int count = MultiByteToWideChar(CP_ACP, 0, bytes, length, nullptr, 0);
+  if (count <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(count), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes, length, wide.data(), count);
+  return FromWide(wide);
+}
+
+std::string WideToAnsi(const std::u16string& text) {
+  if (text.empty()) return {};
+  const std::wstring wide = ToWide(text);
+  const int length = static_cast<int>(wide.size());
+  const int count =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  if (count <= 0) return {};
+  std::string bytes(static_cast<std::size_t>(count), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, bytes.data(), count, nullptr, nullptr);
+  return bytes;
+}
+
+}  // namespace vorenta

@@ -1,0 +1,28 @@
+#pragma once
+// Text in movable global memory, as the clipboard and OLE data objects hand
+// it over. Reading never trusts a terminating NUL: the block's own size is
+// the limit.
+
+#include <windows.h>
+
+#include <string>
+
+namespace vorenta {
+
+// CF_UNICODETEXT: up to the first NUL or the end of the block.
+std::u16string ReadWideText(HGLOBAL memory);
+
+// CF_TEXT: bytes in the ANSI code page, up to the first NUL or the end of
+// the block.
+std::u16string ReadAnsiText(HGLOBAL memory);
+
+// NUL-terminated copies for handing over; nullptr when memory runs out. The
+// receiver owns the block.
+HGLOBAL MakeWideText(const std::u16string& text);
+HGLOBAL MakeAnsiText(const std::u16string& text);
+
+// ANSI code page conversion, lossy characters becoming the default one.
+std::u16string AnsiToWide(const char* bytes, int length);
+std::string WideToAnsi(const std::u16string& text);
+
+}  // namespace vorenta

@@ -1,0 +1,55 @@
+#include "ui/win32/win32_clipboard.h"
+
+#include "ui/win32/global_text.h"
+
+namespace vorenta {
+
+namespace {
+
+class ClipboardCloser {
+ public:
+  ~ClipboardCloser() { CloseClipboard(); }
+};
+
+}  // namespace
+
+bool Win32Clipboard::Open() {
+  for (int attempt = 0; attempt < retry_.attempts; ++attempt) {
+    if (attempt > 0) Sleep(retry_.pause_ms);
+    if (OpenClipboard(owner_)) return true;
+  }
+  return false;
+}
+
+std::optional<std::u16string> Win32Clipboard::Text() {
+  if (!Open()) return std::nullopt;
+  ClipboardCloser closer;
+  if (HANDLE wide = GetClipboardData(CF_UNICODETEXT)) return ReadWideText(wide);
+  if (HANDLE ansi = GetClipboardData(CF_TEXT)) return ReadAnsiText(ansi);
+  return std::u16string();
+}
+
+bool Win32Clipboard::Clear() {
+  if (!Open()) return false;
+  ClipboardCloser closer;
+  return EmptyClipboard() != FALSE;
+}
+
+bool Win32Clipboard::SetText(const std::u16string& text) {
+  HGLOBAL memory = MakeWideText(text);
+  if (!memory) return false;
+  if (!Open()) {
+    GlobalFree(memory);
+    return false;
+  }
+  ClipboardCloser closer;
+  // Emptying makes the owner window the clipboard's owner, which setting
+  // data requires.
+  if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {
+    GlobalFree(memory);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vorenta

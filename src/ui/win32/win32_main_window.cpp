@@ -1,0 +1,62 @@
+#include "ui/win32/win32_main_window.h"
+
+#include "ui/win32/twips.h"
+
+namespace vorenta {
+
+float Win32MainWindow::OuterWidth() const {
+  const RECT r = OuterRect();
+  return PixelsToTwips(r.right - r.left, dpi_.value);
+}
+
+float Win32MainWindow::OuterHeight() const {
+  const RECT r = OuterRect();
+  return PixelsToTwips(r.bottom - r.top, dpi_.value);
+}
+
+bool Win32MainWindow::SetOuterWidth(float twips) {
+  const RECT r = OuterRect();
+  return SetOuterSize(TwipsToPixelsAtLeast(twips, dpi_.value), r.bottom - r.top);
+}
+
+bool Win32MainWindow::SetOuterHeight(float twips) {
+  const RECT r = OuterRect();
+  return SetOuterSize(r.right - r.left, TwipsToPixelsAtLeast(twips, dpi_.value));
+}
+
+float Win32MainWindow::ClientWidth() const {
+  const RECT r = ClientRect();
+  return PixelsToTwips(r.right - r.left, dpi_.value);
+}
+
+float Win32MainWindow::ClientHeight() const {
+  const RECT r = ClientRect();
+  return PixelsToTwips(r.bottom - r.top, dpi_.value);
+}
+
+float Win32MainWindow::Left() const { return PixelsToTwips(OuterRect().left, dpi_.value); }
+
+float Win32MainWindow::Top() const { return PixelsToTwips(OuterRect().top, dpi_.value); }
+
+std::intptr_t Win32MainWindow::Handle() const { return reinterpret_cast<std::intptr_t>(hwnd_); }
+
+RECT Win32MainWindow::OuterRect() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return r;
+}
+
+RECT Win32MainWindow::ClientRect() const {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  return r;
+}
+
+bool Win32MainWindow::SetOuterSize(int width, int height) {
+  // A minimised or maximised window keeps the size the system gave it.
+  if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return false;
+  return SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
+}  // namespace vorenta
