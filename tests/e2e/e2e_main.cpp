@@ -4,8 +4,9 @@
 //   vorenta_e2e_tests --vorenta=PATH --stub-browser=PATH [gtest flags]
 
 #include <gtest/gtest.h>
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>

@@ -2,8 +2,9 @@
 // An OLE drag started in the driver and dropped onto another window, moved by
 // real mouse input like a user's drag from another program.
 
-#include <ole2.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <ole2.h>
 
 #include <string>
 #include <vector>

@@ -6,8 +6,9 @@
 //   vorenta-demo --mail=PATH [--keyword=WORD ...]   run the session
 //   vorenta-demo --close                             close the window
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>

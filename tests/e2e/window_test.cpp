@@ -112,7 +112,9 @@ TEST(MainWindow, StaysAboveAnotherWindowThatIsActivated) {
 
   RECT area{};
   GetWindowRect(window, &area);
-  InflateRect(&area, 20, 20);
+  // Overlapping the program and reaching past it to the right and below.
+  area.right += 40;
+  area.bottom += 40;
   CoveringWindow cover(area);
   ASSERT_NE(cover.hwnd(), nullptr);
   ASSERT_TRUE(WaitUntil([&] {
@@ -124,7 +126,7 @@ TEST(MainWindow, StaysAboveAnotherWindowThatIsActivated) {
   const HWND at_center = WindowFromPoint(CenterOf(window));
   EXPECT_EQ(GetAncestor(at_center, GA_ROOT), window);
   // And the cover is really there: beside the program it is what one sees.
-  const HWND beside = WindowFromPoint(POINT{area.left + 5, area.top + 5});
+  const HWND beside = WindowFromPoint(POINT{area.right - 20, area.bottom - 20});
   EXPECT_EQ(beside, cover.hwnd());
 }
 
