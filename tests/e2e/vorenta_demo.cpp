@@ -10,6 +10,7 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -80,7 +81,10 @@ bool RunSession(HWND window, const std::u16string& mail,
   }
   HWND keyword_list = GetDlgItem(window, kList2);
   for (const std::u16string& keyword : keywords) {
-    const size_t before = ListItems(keyword_list).size();
+    const std::vector<std::u16string> kept = ListItems(keyword_list);
+    // Kept from an earlier run: adding it again would only double it.
+    if (std::find(kept.begin(), kept.end(), keyword) != kept.end()) continue;
+    const size_t before = kept.size();
     EnterKeyword(window, keyword);
     if (!WaitUntil([&] { return ListItems(keyword_list).size() > before; })) {
       return Fail("a keyword was not added");
