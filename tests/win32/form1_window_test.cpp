@@ -1,0 +1,468 @@
+#include "ui/win32/form1_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "core/sender_pages.h"
+#include "ui/win32/twips.h"
+#include "ui/win32/win32_clipboard.h"
+#include "ui/win32/win32_system_calls.h"
+#include "ui/win32/window_fonts.h"
+#include "win32_test_support.h"
+
+namespace vorenta {
+namespace {
+
+using testing::ChildRect;
+using testing::PumpMessages;
+
+class RecordingProcess : public ProcessStarter {
+ public:
+  bool Start(const std::u16string& command_line, int show_style) override {
+    started.push_back(command_line);
+    styles.push_back(show_style);
+    return true;
+  }
+  bool OpenWithDefaultBrowser(const std::u16string& url) override {
+    opened.push_back(url);
+    return true;
+  }
+  std::vector<std::u16string> started, opened;
+  std::vector<int> styles;
+};
+
+// The window logic never touches files; start-up does, and is not run here.
+class NoFiles : public Files {
+ public:
+  std::u16string ExecutableFolder() const override { return {}; }
+  FileContent Read(const std::u16string&) const override { return {}; }
+  bool Replace(const std::u16string&, const std::string&) override { return false; }
+};
+
+LPARAM PointIn(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+LRESULT DialogCode(HWND control, UINT message, WPARAM key) {
+  MSG msg{control, message, key, 0, 0, {}};
+  return SendMessageW(control, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+}
+
+class Form1WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(window_.Create());
+    clipboard_ = std::make_unique<Win32Clipboard>(window_.hwnd());
+    platform_ = std::make_unique<Platform>(
+        Platform{window_.command1(), window_.list1(), window_.list2(), window_.text1(),
+                 window_.text2(), window_.window(), *clipboard_, process_, files_, system_});
+    form_ = std::make_unique<Form1>(*platform_);
+    form_->FillUrlChars();
+    window_.Attach(*form_, [this] { ++unloads_; });
+  }
+
+  HWND Control(int id) const { return GetDlgItem(window_.hwnd(), id); }
+  RECT ItemRect(int list_id, int index) const {
+    RECT r{};
+    SendMessageW(Control(list_id), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&r));
+    return r;
+  }
+  void RightClickSearchButton(WPARAM keys = 0) {
+    const LPARAM point = MAKELPARAM(5, 5);
+    SendMessageW(Control(kCommand1Id), WM_RBUTTONDOWN, MK_RBUTTON | keys, point);
+    SendMessageW(Control(kCommand1Id), WM_RBUTTONUP, keys, point);
+  }
+  void FillMail(std::initializer_list<const char16_t*> lines) {
+    for (const char16_t* line : lines) window_.list1().AddItem(line);
+  }
+  RECT ClientPixels() const {
+    RECT r{};
+    GetClientRect(window_.hwnd(), &r);
+    return r;
+  }
+  int Px(float twips) const { return TwipsToPixels(twips, window_.dpi()); }
+
+  Form1Window window_{GetModuleHandleW(nullptr)};
+  std::unique_ptr<Win32Clipboard> clipboard_;
+  RecordingProcess process_;
+  NoFiles files_;
+  Win32SystemCalls system_;
+  std::unique_ptr<Platform> platform_;
+  std::unique_ptr<Form1> form_;
+  int unloads_ = 0;
+};
+
+TEST_F(Form1WindowTest, ControlsAreRealControlsFoundByTheirIds) {
+  const struct {
+    int id;
+    const wchar_t* control_class;
+  } expected[] = {{kCommand1Id, L"Button"},
+                  {kList1Id, L"ListBox"},
+                  {kList2Id, L"ListBox"},
+                  {kText1Id, L"Edit"},
+                  {kText2Id, L"Edit"}};
+  for (const auto& e : expected) {
+    const HWND control = Control(e.id);
+    ASSERT_NE(control, nullptr) << e.id;
+    wchar_t found[64]{};
+    GetClassNameW(control, found, 64);
+    EXPECT_EQ(_wcsicmp(found, e.control_class), 0) << e.id;
+    EXPECT_TRUE(GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) << e.id;
+  }
+  EXPECT_EQ(window_.command1().hwnd(), Control(kCommand1Id));
+  EXPECT_EQ(window_.text2().hwnd(), Control(kText2Id));
+}
+
+TEST_F(Form1WindowTest, CaptionsAreTheProgramNameAndSearch) {
+  wchar_t text[64]{};
+  GetWindowTextW(window_.hwnd(), text, 64);
+  EXPECT_STREQ(text, L"Vorenta");
+  GetWindowTextW(Control(kCommand1Id), text, 64);
+  EXPECT_STREQ(text, L"\u691C\u7D22");
+}
+
+TEST_F(Form1WindowTest, WindowAndListStyles) {
+  const auto style = [](HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_STYLE); };
+  EXPECT_EQ(style(window_.hwnd()) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+  const LONG_PTR mail_pane = style(Control(kList1Id));
+  EXPECT_TRUE(mail_pane & LBS_EXTENDEDSEL);
+  EXPECT_TRUE(mail_pane & LBS_NOTIFY);
+  EXPECT_FALSE(mail_pane & LBS_SORT);
+  // The scroll bar shows only once there is something to scroll.
+  for (int i = 0; i < 300; ++i) window_.list1().AddItem(u"line");
+  EXPECT_TRUE(style(Control(kList1Id)) & WS_VSCROLL);
+  const LONG_PTR keywords = style(Control(kList2Id));
+  EXPECT_FALSE(keywords & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL));
+  EXPECT_FALSE(keywords & LBS_SORT);
+  EXPECT_TRUE(keywords & LBS_NOTIFY);
+  EXPECT_FALSE(style(Control(kText1Id)) & ES_MULTILINE);
+  EXPECT_FALSE(style(Control(kText2Id)) & ES_MULTILINE);
+}
+
+TEST_F(Form1WindowTest, ClientAreaHasTheDesignSize) {
+  const RECT client = ClientPixels();
+  EXPECT_EQ(client.right, Px(layout::kClientWidth));
+  EXPECT_EQ(client.bottom, Px(layout::kClientHeight));
+}
+
+TEST_F(Form1WindowTest, ControlsStartAtTheirDesignPlacesAndVisibility) {
+  const struct {
+    int id;
+    layout::ControlDesign design;
+  } expected[] = {{kCommand1Id, layout::kCommand1},
+                  {kList1Id, layout::kList1},
+                  {kList2Id, layout::kList2},
+                  {kText1Id, layout::kText1},
+                  {kText2Id, layout::kText2}};
+  for (const auto& e : expected) {
+    const RECT r = ChildRect(Control(e.id));
+    EXPECT_EQ(r.left, Px(e.design.left)) << e.id;
+    EXPECT_EQ(r.top, Px(e.design.top)) << e.id;
+    EXPECT_EQ(r.right, Px(e.design.left + e.design.width)) << e.id;
+    EXPECT_EQ(r.bottom, Px(e.design.top + e.design.height)) << e.id;
+    EXPECT_EQ((GetWindowLongPtrW(Control(e.id), GWL_STYLE) & WS_VISIBLE) != 0, e.design.visible)
+        << e.id;
+  }
+}
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font;
+}
+
+TEST_F(Form1WindowTest, MailPaneUsesMsGothic975PointShiftJis) {
+  const LOGFONTW font = FontOf(Control(kList1Id));
+  EXPECT_STREQ(font.lfFaceName, L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
+  EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+  EXPECT_EQ(font.lfWeight, FW_NORMAL);
+  EXPECT_EQ(font.lfHeight, -MulDiv(975, window_.dpi(), 7200));
+}
+
+TEST_F(Form1WindowTest, OtherControlsUseTheMessageFont) {
+  const LOGFONTW message = MessageFontAt(window_.dpi());
+  for (int id : {kCommand1Id, kList2Id, kText1Id, kText2Id}) {
+    const LOGFONTW font = FontOf(Control(id));
+    EXPECT_STREQ(font.lfFaceName, message.lfFaceName) << id;
+    EXPECT_EQ(font.lfHeight, message.lfHeight) << id;
+  }
+}
+
+TEST_F(Form1WindowTest, TabMovesThroughTheVisibleControlsInOrder) {
+  window_.Show(SW_SHOWNORMAL);
+  const HWND main = window_.hwnd();
+  const auto next = [main](HWND from) { return GetNextDlgTabItem(main, from, FALSE); };
+  EXPECT_EQ(next(Control(kCommand1Id)), Control(kList1Id));
+  EXPECT_EQ(next(Control(kList1Id)), Control(kText1Id));  // the panel is closed
+  EXPECT_EQ(next(Control(kText1Id)), Control(kCommand1Id));
+
+  RightClickSearchButton();
+  EXPECT_EQ(next(Control(kCommand1Id)), Control(kList1Id));
+  EXPECT_EQ(next(Control(kList1Id)), Control(kList2Id));
+  EXPECT_EQ(next(Control(kList2Id)), Control(kText1Id));
+  EXPECT_EQ(next(Control(kText1Id)), Control(kText2Id));
+  EXPECT_EQ(next(Control(kText2Id)), Control(kCommand1Id));
+  EXPECT_EQ(GetNextDlgTabItem(main, Control(kCommand1Id), TRUE), Control(kText2Id));
+}
+
+TEST_F(Form1WindowTest, EnterReachesTheMailPaneAndKeywordBoxButTabDoesNot) {
+  for (int id : {kList1Id, kText2Id}) {
+    EXPECT_TRUE(DialogCode(Control(id), WM_KEYDOWN, VK_RETURN) & DLGC_WANTMESSAGE) << id;
+    EXPECT_FALSE(DialogCode(Control(id), WM_KEYDOWN, VK_TAB) &
+                 (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS | DLGC_WANTTAB))
+        << id;
+  }
+}
+
+TEST_F(Form1WindowTest, SearchButtonHasTheFocusAtStart) {
+  window_.Show(SW_SHOWNORMAL);
+  EXPECT_EQ(GetFocus(), Control(kCommand1Id));
+}
+
+TEST_F(Form1WindowTest, RightClickTogglesTheKeywordPanel) {
+  RightClickSearchButton();
+  EXPECT_TRUE(window_.text2().IsVisible());
+  EXPECT_TRUE(window_.list2().IsVisible());
+  EXPECT_EQ(window_.list1().Left(), 1515.0f);
+  EXPECT_EQ(ChildRect(Control(kList1Id)).left, Px(1515));
+  EXPECT_EQ(ChildRect(Control(kText1Id)).left, Px(1515));
+
+  RightClickSearchButton();
+  EXPECT_FALSE(window_.text2().IsVisible());
+  EXPECT_FALSE(window_.list2().IsVisible());
+  EXPECT_EQ(window_.list1().Left(), 60.0f);
+  EXPECT_EQ(window_.list1().Width(), 8415.0f);
+  EXPECT_EQ(ChildRect(Control(kList1Id)).left, Px(60));
+}
+
+TEST_F(Form1WindowTest, AQuickSecondRightClickTogglesAgain) {
+  const LPARAM point = MAKELPARAM(5, 5);
+  SendMessageW(Control(kCommand1Id), WM_RBUTTONDOWN, MK_RBUTTON, point);
+  SendMessageW(Control(kCommand1Id), WM_RBUTTONUP, 0, point);
+  SendMessageW(Control(kCommand1Id), WM_RBUTTONDBLCLK, MK_RBUTTON, point);
+  SendMessageW(Control(kCommand1Id), WM_RBUTTONUP, 0, point);
+  EXPECT_FALSE(window_.text2().IsVisible());
+}
+
+TEST_F(Form1WindowTest, ShiftRightClickOpensTheSendersPageWithoutToggling) {
+  const SenderPage& sender = SenderPages().front();
+  window_.list1().AddItem(u"From: " + std::u16string(sender.key));
+  RightClickSearchButton(MK_SHIFT);
+  ASSERT_EQ(process_.started.size(), 1u);
+  EXPECT_EQ(process_.started[0], BrowserCommandLine(std::u16string(sender.page)));
+  EXPECT_EQ(process_.styles[0], SW_SHOWNOACTIVATE);
+  EXPECT_FALSE(window_.text2().IsVisible());
+
+  RightClickSearchButton(MK_SHIFT | MK_CONTROL);
+  EXPECT_EQ(process_.started.size(), 1u);
+  EXPECT_FALSE(window_.text2().IsVisible());
+}
+
+TEST_F(Form1WindowTest, LeftClickOnSearchSelectsTheMatchingLinesOnly) {
+  window_.list2().AddItem(u"セール");
+  FillMail({u"件名", u"夏のセール開催", u"送料無料", u"セール最終日"});
+  SendMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(kCommand1Id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Control(kCommand1Id)));
+  EXPECT_FALSE(window_.list1().IsSelected(0));
+  EXPECT_TRUE(window_.list1().IsSelected(1));
+  EXPECT_FALSE(window_.list1().IsSelected(2));
+  EXPECT_TRUE(window_.list1().IsSelected(3));
+  EXPECT_TRUE(window_.list1().IsVisible());
+  EXPECT_FALSE(window_.text2().IsVisible());
+}
+
+TEST_F(Form1WindowTest, EnterInTheKeywordBoxAddsItsTextAndLeavesTheBox) {
+  window_.text2().SetText(u"送料");
+  SendMessageW(Control(kText2Id), WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageW(Control(kText2Id), WM_CHAR, L'\r', 0);
+  SendMessageW(Control(kText2Id), WM_KEYDOWN, 'A', 0);
+  ASSERT_EQ(window_.list2().Count(), 1);
+  EXPECT_EQ(window_.list2().ItemText(0), u"送料");
+  EXPECT_EQ(window_.text2().Text(), u"送料");
+}
+
+TEST_F(Form1WindowTest, EnterInTheMailPaneReplacesItWithTheClipboardLines) {
+  FillMail({u"old"});
+  ASSERT_TRUE(clipboard_->SetText(u"a\r\nhttp://x.jp b\r\n"));
+  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_F5, 0);
+  EXPECT_EQ(window_.list1().Count(), 1);
+  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_EQ(window_.list1().Count(), 3);
+  EXPECT_EQ(window_.list1().ItemText(0), u"a");
+  EXPECT_EQ(window_.list1().ItemText(1), u"http://x.jp b");
+  EXPECT_EQ(window_.list1().ItemText(2), u"");
+  EXPECT_TRUE(window_.list1().IsVisible());
+}
+
+TEST_F(Form1WindowTest, TheMailPaneKeepsTheFocusWhileItIsRefilled) {
+  window_.Show(SW_SHOWNORMAL);
+  SetFocus(Control(kList1Id));
+  ASSERT_EQ(GetFocus(), Control(kList1Id));
+  ASSERT_TRUE(clipboard_->SetText(u"a\r\nb"));
+  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(window_.list1().Count(), 2);
+  EXPECT_EQ(GetFocus(), Control(kList1Id));
+}
+
+TEST_F(Form1WindowTest, MovingToALineWithTheKeysCopiesItsAddress) {
+  FillMail({u"top", u"詳しくは http://example.jp/a?b=1 をご覧ください"});
+  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(window_.list1().CurrentIndex(), 1);
+  EXPECT_EQ(window_.text1().Text(), u"http://example.jp/a?b=1");
+  EXPECT_EQ(clipboard_->Text(), u"http://example.jp/a?b=1");
+}
+
+TEST_F(Form1WindowTest, ClickingALineCopiesItsAddressAlsoWhenAlreadySelected) {
+  FillMail({u"top", u"see http://a.jp/x here", u"http://b.jp/"});
+  const HWND pane = Control(kList1Id);
+  const LPARAM line1 = PointIn(ItemRect(kList1Id, 1));
+  SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, line1);
+  SendMessageW(pane, WM_LBUTTONUP, 0, line1);
+  EXPECT_EQ(window_.text1().Text(), u"http://a.jp/x");
+
+  // Select another line as well, then click the selected line 1 again: the
+  // release comes before the pointer moves, so it is a click, not a drag.
+  window_.list1().SetSelected(2);
+  window_.text1().SetText(u"");
+  ASSERT_TRUE(clipboard_->SetText(u"other"));
+  PostMessageW(pane, WM_LBUTTONUP, 0, line1);
+  SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, line1);
+  PumpMessages();
+  EXPECT_EQ(window_.text1().Text(), u"http://a.jp/x");
+  EXPECT_EQ(clipboard_->Text(), u"http://a.jp/x");
+  EXPECT_TRUE(window_.list1().IsSelected(1));
+  EXPECT_FALSE(window_.list1().IsSelected(2));
+}
+
+TEST_F(Form1WindowTest, ClickingBelowTheLastLineCopiesNothing) {
+  FillMail({u"http://a.jp/"});
+  window_.text1().SetText(u"kept");
+  const LPARAM below = MAKELPARAM(10, ItemRect(kList1Id, 0).bottom + 40);
+  SendMessageW(Control(kList1Id), WM_LBUTTONDOWN, MK_LBUTTON, below);
+  SendMessageW(Control(kList1Id), WM_LBUTTONUP, 0, below);
+  EXPECT_EQ(window_.text1().Text(), u"kept");
+}
+
+TEST_F(Form1WindowTest, DoubleClickOnAKeywordRemovesIt) {
+  for (const char16_t* keyword : {u"a", u"b", u"c"}) window_.list2().AddItem(keyword);
+  RightClickSearchButton();
+  const HWND keywords = Control(kList2Id);
+  const LPARAM second = PointIn(ItemRect(kList2Id, 1));
+  SendMessageW(keywords, WM_LBUTTONDOWN, MK_LBUTTON, second);
+  SendMessageW(keywords, WM_LBUTTONUP, 0, second);
+  SendMessageW(keywords, WM_LBUTTONDBLCLK, MK_LBUTTON, second);
+  SendMessageW(keywords, WM_LBUTTONUP, 0, second);
+  ASSERT_EQ(window_.list2().Count(), 2);
+  EXPECT_EQ(window_.list2().ItemText(0), u"a");
+  EXPECT_EQ(window_.list2().ItemText(1), u"c");
+}
+
+TEST_F(Form1WindowTest, MinimumTrackingSizeIsTheMinimumOuterSize) {
+  MINMAXINFO limits{};
+  SendMessageW(window_.hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, TwipsToPixelsAtLeast(3300, window_.dpi()));
+  EXPECT_EQ(limits.ptMinTrackSize.y, TwipsToPixelsAtLeast(1850, window_.dpi()));
+}
+
+TEST_F(Form1WindowTest, ATooSmallWindowIsHeldAtTheMinimum) {
+  window_.Show(SW_SHOWNORMAL);
+  SetWindowPos(window_.hwnd(), nullptr, 0, 0, 50, 30, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_GE(window_.window().OuterWidth(), 3300.0f);
+  EXPECT_GE(window_.window().OuterHeight(), 1850.0f);
+}
+
+TEST_F(Form1WindowTest, ResizingKeepsTheMarginsInsideTheClientArea) {
+  window_.Show(SW_SHOWNORMAL);
+  SetWindowPos(window_.hwnd(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
+  const float width = window_.window().ClientWidth();
+  const float height = window_.window().ClientHeight();
+  EXPECT_EQ(window_.command1().Left(), width - 1245);
+  EXPECT_EQ(window_.text1().Width(), width - 1410);
+  EXPECT_EQ(window_.list1().Width(), width - 150);
+  EXPECT_EQ(window_.list1().Height(), height - 570);
+  EXPECT_EQ(window_.list2().Height(), height - 570);
+  const RECT client = ClientPixels();
+  EXPECT_EQ(ChildRect(Control(kList1Id)).right, Px(width - 90));
+  EXPECT_LE(ChildRect(Control(kCommand1Id)).right, client.right);
+}
+
+TEST_F(Form1WindowTest, MinimisingChangesNothing) {
+  window_.Show(SW_SHOWNORMAL);
+  const float button_left = window_.command1().Left();
+  const float pane_width = window_.list1().Width();
+  ShowWindow(window_.hwnd(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(window_.hwnd()));
+  EXPECT_EQ(window_.command1().Left(), button_left);
+  EXPECT_EQ(window_.list1().Width(), pane_width);
+  EXPECT_FALSE(window_.window().SetOuterWidth(5000));
+}
+
+TEST_F(Form1WindowTest, ADpiChangeRescalesFontsAndControls) {
+  window_.Show(SW_SHOWNORMAL);
+  RightClickSearchButton();
+  RECT outer{};
+  GetWindowRect(window_.hwnd(), &outer);
+  const int old_dpi = window_.dpi();
+  const int new_dpi = old_dpi * 3 / 2;
+  RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
+                 outer.top + (outer.bottom - outer.top) * 3 / 2};
+  SendMessageW(window_.hwnd(), WM_DPICHANGED, MAKEWPARAM(new_dpi, new_dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+
+  EXPECT_EQ(window_.dpi(), new_dpi);
+  EXPECT_EQ(FontOf(Control(kList1Id)).lfHeight, -MulDiv(975, new_dpi, 7200));
+  // Controls the layout does not touch are placed again from their twips.
+  const RECT keyword_box = ChildRect(Control(kText2Id));
+  EXPECT_EQ(keyword_box.left, TwipsToPixels(60, new_dpi));
+  EXPECT_EQ(keyword_box.right, TwipsToPixels(60 + 1395, new_dpi));
+  EXPECT_EQ(keyword_box.bottom, TwipsToPixels(60 + 330, new_dpi));
+  // And the layout ran for the new client area.
+  const float width = window_.window().ClientWidth();
+  EXPECT_EQ(window_.command1().Left(), width - 1245);
+  EXPECT_EQ(ChildRect(Control(kCommand1Id)).left, TwipsToPixels(width - 1245, new_dpi));
+  EXPECT_EQ(window_.list1().Left(), 1515.0f);
+
+  MINMAXINFO limits{};
+  SendMessageW(window_.hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, TwipsToPixelsAtLeast(3300, new_dpi));
+}
+
+TEST_F(Form1WindowTest, ClosingRunsTheCloseHandlerOnceAndEndsTheWindow) {
+  SendMessageW(window_.hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(unloads_, 1);
+  EXPECT_EQ(window_.hwnd(), nullptr);
+}
+
+TEST_F(Form1WindowTest, ShuttingDownRunsTheCloseHandlerOnce) {
+  const HWND main = window_.hwnd();
+  EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(unloads_, 1);
+  SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(unloads_, 1);
+  EXPECT_FALSE(IsWindow(main));
+}
+
+TEST_F(Form1WindowTest, ACalledOffShutdownSavesAgainAtTheRealClose) {
+  const HWND main = window_.hwnd();
+  SendMessageW(main, WM_QUERYENDSESSION, 0, 0);
+  SendMessageW(main, WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(unloads_, 1);
+  SendMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(unloads_, 2);
+}
+
+TEST_F(Form1WindowTest, SizeIsReportedInTwipsOfTheWindowsDpi) {
+  RECT outer{};
+  GetWindowRect(window_.hwnd(), &outer);
+  EXPECT_EQ(window_.window().OuterWidth(), PixelsToTwips(outer.right - outer.left, window_.dpi()));
+  EXPECT_EQ(window_.window().Left(), PixelsToTwips(outer.left, window_.dpi()));
+  EXPECT_EQ(window_.window().Handle(), reinterpret_cast<std::intptr_t>(window_.hwnd()));
+  ASSERT_TRUE(window_.window().SetOuterWidth(6000));
+  EXPECT_GE(window_.window().OuterWidth(), 6000.0f);
+  EXPECT_LT(window_.window().OuterWidth(), 6000.0f + PixelsToTwips(1, window_.dpi()));
+}
+
+}  // namespace
+}  // namespace vorenta
