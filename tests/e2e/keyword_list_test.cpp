@@ -49,6 +49,27 @@ TEST(KeywordList, LoadedAtStartEditedInThePanelAndSavedAtClose) {
             Lines({kSaleCp932, kPointsCp932, kNewArrivalsCp932, kNewArrivalsCp932}));
 }
 
+TEST(KeywordList, AnEmptyKeywordSelectsEveryLineThatIsNotEmpty) {
+  VorentaSession vorenta;
+  const HWND window = vorenta.window();
+  const HWND pane = vorenta.control(kList1);
+  ASSERT_TRUE(vorenta.BringToFront());
+  ASSERT_TRUE(PasteMail(window, kNewsletter));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(pane) == kNewsletterLines; }));
+  ToggleKeywordPanel(window);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kText2)) != FALSE; }));
+
+  EnterKeyword(window, u"");
+  ASSERT_TRUE(WaitUntil(
+      [&] { return ListItems(vorenta.control(kList2)) == std::vector<std::u16string>{u""}; }));
+  Search(window);
+  std::vector<int> non_empty;
+  for (int i = 0; i < static_cast<int>(kNewsletterLines.size()); ++i) {
+    if (!kNewsletterLines[i].empty()) non_empty.push_back(i);
+  }
+  EXPECT_TRUE(WaitUntil([&] { return SelectedIndexes(pane) == non_empty; }));
+}
+
 TEST(KeywordList, EmptyListLeavesAnEmptyFileAndAMissingFileAnEmptyList) {
   VorentaSession vorenta;
   EXPECT_TRUE(ListItems(vorenta.control(kList2)).empty());
