@@ -148,6 +148,11 @@ TEST_F(KeywordFile, Utf8ListsRoundTrip) {
   EXPECT_EQ(RoundTrip(keywords), keywords);
 }
 
+TEST_F(KeywordFile, AFirstKeywordThatBeginsWithAByteOrderMarkKeepsIt) {
+  EXPECT_EQ(Write({u"\uFEFFx"}), kBom + kBom + "x\r\n");
+  EXPECT_EQ(RoundTrip({u"\uFEFFx"}), Keywords{u"\uFEFFx"});
+}
+
 TEST_F(KeywordFile, ReadsUtf8WithAMarkWrittenByAnotherProgram) {
   const KeywordFileContent content = Read(kBom + "セール\r\n한\r\n");
   EXPECT_EQ(content.keywords, (Keywords{u"セール", u"한"}));

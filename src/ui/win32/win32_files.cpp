@@ -36,6 +36,21 @@ class Handle {
   HANDLE h_;
 };
 
+// The form of a full path that the file functions take at any length: with
+// the \\?\ prefix once the path, or a name made beside it, may pass MAX_PATH
+// (a program deep in folders still saves its files).
+std::wstring LongPath(const std::wstring& path) {
+  constexpr size_t kRoomForSiblingNames = 32;
+  if (path.size() + kRoomForSiblingNames < MAX_PATH) return path;
+  // Already in that form, a device path, or one that only the ordinary form
+  // normalises (forward slashes): left as it is.
+  if (path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0) return path;
+  if (path.find(L'/') != std::wstring::npos) return path;
+  if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
+  if (path.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + path.substr(2);
+  return path;
+}
+
 bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -85,8 +100,8 @@ NewFile WriteNewFile(const std::wstring& path, const std::string& bytes) {
 
 }  // namespace
 
-std::u16string Win32Files::ExecutableFolder() const {
-  std::wstring buffer(MAX_PATH, L'\0');
+std::u16string ExecutableFolderFrom(std::size_t initial_chars) {
+  std::wstring buffer(std::max<std::size_t>(initial_chars, 1), L'\0');
   for (;;) {
     const DWORD size = static_cast<DWORD>(buffer.size());
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
@@ -95,17 +110,19 @@ std::u16string Win32Files::ExecutableFolder() const {
       buffer.resize(length);
       break;
     }
-    // Truncated: the buffer was too small.
+    // The path was cut to the buffer's size.
     if (size >= kMaxPathChars) return {};
-    buffer.resize(size * 2);
+    buffer.resize(std::min<std::size_t>(size * 2, kMaxPathChars));
   }
   const size_t slash = buffer.find_last_of(L"\\/");
   if (slash == std::wstring::npos) return {};
   return FromWide(buffer.substr(0, slash));
 }
 
+std::u16string Win32Files::ExecutableFolder() const { return ExecutableFolderFrom(MAX_PATH); }
+
 FileContent Win32Files::Read(const std::u16string& path) const {
-  const std::wstring wide = ToWide(path);
+  const std::wstring wide = LongPath(ToWide(path));
   Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.ok()) {
@@ -113,33 +130,45 @@ FileContent Win32Files::Read(const std::u16string& path) const {
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
   }
+  // The size is only a hint: the file is read to its end, however long it
+  // has become meanwhile (or whatever a special file claims).
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) {
     return {ReadStatus::kFailed, {}};
   }
   FileContent content{ReadStatus::kOk, {}};
-  try {
-    content.bytes.resize(static_cast<size_t>(size.QuadPart));
-  } catch (...) {
-    return {ReadStatus::kFailed, {}};
-  }
   size_t done = 0;
-  while (done < content.bytes.size()) {
-    const DWORD chunk =
-        static_cast<DWORD>(std::min<size_t>(content.bytes.size() - done, kMaxChunk));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
-      return {ReadStatus::kFailed, {}};
+  try {
+    content.bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
+    for (;;) {
+      if (done == content.bytes.size()) {
+        if (done > static_cast<size_t>(kMaxReadBytes)) return {ReadStatus::kFailed, {}};
+        content.bytes.resize(done * 2);
+      }
+      const DWORD chunk =
+          static_cast<DWORD>(std::min<size_t>(content.bytes.size() - done, kMaxChunk));
+      DWORD read = 0;
+      if (!ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
+        return {ReadStatus::kFailed, {}};
+      }
+      if (read == 0) break;
+      done += read;
     }
-    if (read == 0) break;  // the file became shorter meanwhile
-    done += read;
+  } catch (...) {
+    return {ReadStatus::kFailed, {}};  // out of memory
   }
   content.bytes.resize(done);
   return content;
 }
 
 bool Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
-  const std::wstring target = ToWide(path);
+  const std::wstring target = LongPath(ToWide(path));
+  // A folder in the file's place is never replaced (Wine's ReplaceFileW
+  // would move it aside).
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return false;
+  }
   std::wstring temp;
   NewFile result = NewFile::kNameTaken;
   // A name left over from an earlier run is passed by.

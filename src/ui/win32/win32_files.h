@@ -2,6 +2,7 @@
 // Whole files on the real file system, with wide (UTF-16) names, so that a
 // folder whose name the ANSI code page cannot hold works as well.
 
+#include <cstddef>
 #include <string>
 
 #include "ui/platform.h"
@@ -20,5 +21,10 @@ class Win32Files : public Files {
   // the new one is deleted.
   bool Replace(const std::u16string& path, const std::string& bytes) override;
 };
+
+// The folder of the running executable, asking GetModuleFileNameW with a
+// buffer of initial_chars that doubles while the path does not fit; empty
+// when the call fails.
+std::u16string ExecutableFolderFrom(std::size_t initial_chars);
 
 }  // namespace vorenta
