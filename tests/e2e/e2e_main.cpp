@@ -48,8 +48,9 @@ int main(int argc, char** argv) {
   int wide_count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &wide_count);
   for (int i = 1; i < wide_count; ++i) {
-    TakeArgument(wide[i], L"vorenta", Programs().vorenta_exe) ||
-        TakeArgument(wide[i], L"stub-browser", Programs().stub_browser_exe);
+    if (!TakeArgument(wide[i], L"vorenta", Programs().vorenta_exe)) {
+      TakeArgument(wide[i], L"stub-browser", Programs().stub_browser_exe);
+    }
   }
   LocalFree(wide);
   if (Programs().vorenta_exe.empty()) {

@@ -133,6 +133,30 @@ TEST(PanelLayout, ResizeWithThePanelOpenKeepsRightEdgesInPlace) {
   ExpectClosedLayout(vorenta);
 }
 
+TEST(PanelLayout, MaximiseLaysOutForTheFullSizeAndMinimiseKeepsTheLayout) {
+  VorentaSession vorenta;
+  const HWND window = vorenta.window();
+  const Layout normal = ReadLayout(vorenta);
+
+  ShowWindowAsync(window, SW_MAXIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(window) != FALSE; }));
+  PumpFor(std::chrono::milliseconds(300));
+  EXPECT_GT(ClientRect(window).width, 8565 + 1000);
+  ExpectClosedLayout(vorenta);
+
+  ShowWindowAsync(window, SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(window); }));
+  ShowWindowAsync(window, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+  ShowWindowAsync(window, SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsIconic(window); }));
+  PumpFor(std::chrono::milliseconds(300));
+  const Layout restored = ReadLayout(vorenta);
+  EXPECT_EQ(restored.command1, normal.command1);
+  EXPECT_EQ(restored.text1, normal.text1);
+  EXPECT_EQ(restored.list1, normal.list1);
+}
+
 TEST(PanelLayout, ResizeWithThePanelClosedFollowsTheWindow) {
   VorentaSession vorenta;
   ASSERT_TRUE(ResizeBy(vorenta.window(), 150, 75));
