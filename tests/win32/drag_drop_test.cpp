@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/win32/drag_threshold.h"
 #include "ui/win32/ole_drop_target.h"
 #include "ui/win32/ole_text_source.h"
 #include "win32_test_support.h"
@@ -180,6 +181,51 @@ TEST(ComObject, AnswersOnlyForItsInterface) {
   static_cast<IUnknown*>(found)->Release();
   EXPECT_EQ(source->QueryInterface(IID_IDataObject, &found), E_NOINTERFACE);
   EXPECT_EQ(found, nullptr);
+}
+
+// A pane on a shown window, with the pointer placed over it in screen terms.
+class DragThresholdTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    pane_ = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE, 10, 10, 300, 300,
+                            host_.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(pane_, nullptr);
+    testing::PumpMessages();
+  }
+  void PutPointer(int x, int y) {
+    POINT screen{x, y};
+    ClientToScreen(pane_, &screen);
+    SetCursorPos(screen.x, screen.y);
+    testing::PumpMessages();
+  }
+
+  testing::HostWindow host_{/*visible=*/true};
+  HWND pane_ = nullptr;
+  const POINT press_{50, 50};
+};
+
+TEST_F(DragThresholdTest, AReleaseBeforeMovingIsAClick) {
+  PutPointer(press_.x, press_.y);
+  PostMessageW(pane_, WM_LBUTTONUP, 0, MAKELPARAM(press_.x, press_.y));
+  EXPECT_FALSE(PressBecomesDrag(pane_, press_));
+  EXPECT_NE(GetCapture(), pane_);
+  MSG left_over;
+  EXPECT_FALSE(PeekMessageW(&left_over, pane_, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE));
+}
+
+TEST_F(DragThresholdTest, MovingWithinTheDragRectangleIsStillAClick) {
+  PutPointer(press_.x + 1, press_.y + 1);
+  PostMessageW(pane_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press_.x + 1, press_.y + 1));
+  PostMessageW(pane_, WM_LBUTTONUP, 0, MAKELPARAM(press_.x + 1, press_.y + 1));
+  EXPECT_FALSE(PressBecomesDrag(pane_, press_));
+}
+
+TEST_F(DragThresholdTest, LeavingTheDragRectangleWithTheButtonDownIsADrag) {
+  const int beyond = GetSystemMetrics(SM_CXDRAG) + 3;
+  PutPointer(press_.x + beyond, press_.y);
+  PostMessageW(pane_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press_.x + beyond, press_.y));
+  EXPECT_TRUE(PressBecomesDrag(pane_, press_));
+  EXPECT_NE(GetCapture(), pane_);
 }
 
 }  // namespace

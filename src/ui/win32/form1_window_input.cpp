@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "ui/win32/drag_threshold.h"
 #include "ui/win32/ole_text_source.h"
 
 namespace vorenta {
@@ -146,14 +147,13 @@ LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPA
   if (!mail_pane_pressed_ || !list1_->IsSelected(item) || (w & (MK_SHIFT | MK_CONTROL))) {
     return DefSubclassProc(hwnd, message, w, l);
   }
-  POINT screen = point;
-  ClientToScreen(hwnd, &screen);
-  if (DragDetect(hwnd, screen)) {
+  if (PressBecomesDrag(hwnd, point)) {
     mail_pane_pressed_ = false;
     DragSelectedLines();
     return 0;
   }
-  // DragDetect swallowed the release: hand the list box both halves.
+  // The release was consumed while watching for a drag: hand the list box
+  // both halves of the click.
   DefSubclassProc(hwnd, message, w, l);
   return OnMailPaneButtonUp(hwnd, WM_LBUTTONUP, w & ~static_cast<WPARAM>(MK_LBUTTON), l);
 }
