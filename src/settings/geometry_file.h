@@ -1,5 +1,5 @@
 #pragma once
-// The geometry file SMdata2.dat (Part 2.2): four lines, outer width, outer
+// The geometry file SMdata2.dat: four lines, outer width, outer
 // height, left and top of the main window in twips.
 //
 // Number format: a space for a value that is not negative, a minus sign for
@@ -8,10 +8,9 @@
 // CR LF. So 8685 is " 8685 ", 8685.714 is " 8685.714 ", -480000 is
 // "-480000 ".
 //
-// Decided where Part 2.2 says nothing (the old runtime's forms where it had
-// them):
+// Decided where the format is otherwise silent:
 // - From 1E+07 up, and below 1E-04, the value is written with an exponent,
-//   as the old runtime did: " 1E+07 ", " 1.234568E+07 ", " 1E-05 ". The
+//   in the form older files of this kind have: " 1E+07 ", " 1.234568E+07 ", " 1E-05 ". The
 //   switch is made after rounding, so 9999999.5 becomes " 1E+07 ".
 // - A value between -1 and 1 keeps its leading zero: " 0.5 ".
 // - Negative zero is written as zero: " 0 ".
@@ -22,7 +21,7 @@
 
 namespace vorenta {
 
-// One value as Part 2.2 writes it, without the CR LF: " 8685 ".
+// One value as the file holds it, without the CR LF: " 8685 ".
 std::string GeometryNumber(float value);
 
 std::string WriteGeometryFile(float outer_width, float outer_height, float left, float top);

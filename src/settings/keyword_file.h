@@ -1,5 +1,5 @@
 #pragma once
-// The keyword file SMdata1.dat (Part 2.2): its field rules, its two text
+// The keyword file SMdata1.dat: its field rules, its two text
 // forms and the writer.
 //
 // Reading, decided for every input (each case has a test):
@@ -29,8 +29,8 @@
 // Writing: one line per keyword, CR LF after each; an empty list is an empty
 // file. A keyword that would not read back as itself written bare (it has a
 // comma, a CR or LF, or leading or trailing spaces) is written in double
-// quotes, unless it holds a double quote itself: then it is written bare as
-// Part 2.2 says, and does not read back as itself. That is the one limit:
+// quotes, unless it holds a double quote itself: then it is written bare, as
+// the plain form has it, and does not read back as itself. That is the one limit:
 // every list of keywords without double quotes reads back unchanged, and so
 // does a keyword with a double quote that needs no quoting and does not
 // begin with one. The file is in the ANSI code page unless some keyword

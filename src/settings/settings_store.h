@@ -1,5 +1,5 @@
 #pragma once
-// The two files beside the executable (Part 2.2), read and written through
+// The two files beside the executable, read and written through
 // the platform's file operations. Nothing here throws and nothing is
 // reported: a file that cannot be read or written is passed over quietly.
 
@@ -31,7 +31,7 @@ class SettingsStore {
   // an empty or damaged list. When the replacement fails the old file stays.
   void SaveKeywords(const std::vector<std::u16string>& keywords, bool edited_during_run);
 
-  // Replaces the geometry file with the four lines of Part 2.2.
+  // Replaces the geometry file with its four lines.
   void SaveGeometry(float outer_width, float outer_height, float left, float top);
 
   // The file's full name: the executable's folder, a backslash, the name.

@@ -33,7 +33,7 @@ const NumberCase kNumberCases[] = {
     {"rounded up into a whole number", 8685.99999f, " 8686 "},
     {"negative fractional", -15.25f, "-15.25 "},
     {"the largest value without an exponent", 9999999, " 9999999 "},
-    {"from 1E+07 up: an exponent, as the old runtime", 10000000, " 1E+07 "},
+    {"from 1E+07 up: an exponent", 10000000, " 1E+07 "},
     {"an exponent with a mantissa", 12345678, " 1.234568E+07 "},
     {"rounding decides the form", 9999999.5f, " 1E+07 "},
     {"negative and large", -25000000, "-2.5E+07 "},

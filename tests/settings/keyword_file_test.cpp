@@ -38,7 +38,7 @@ class KeywordFile : public testing::Test {
   std::unique_ptr<AnsiCodec> codec_ = MakeSystemAnsiCodec();
 };
 
-// Part 2.2's own cases.
+// The plain cases.
 
 TEST_F(KeywordFile, WritesOneCodePage932LinePerKeyword) {
   EXPECT_EQ(Write({u"セール", u"送料無料", u"限定 品"}),
