@@ -167,22 +167,6 @@ TEST(TextDataObject, ListsBothTextFormats) {
   EXPECT_EQ(listed[1].cfFormat, CF_TEXT);
 }
 
-TEST(LeftButtonDropSource, DropsOnReleaseAndCancelsOnEscape) {
-  Owned source(new LeftButtonDropSource);
-  EXPECT_EQ(source->QueryContinueDrag(FALSE, MK_LBUTTON), S_OK);
-  EXPECT_EQ(source->QueryContinueDrag(FALSE, 0), DRAGDROP_S_DROP);
-  EXPECT_EQ(source->QueryContinueDrag(TRUE, MK_LBUTTON), DRAGDROP_S_CANCEL);
-}
-
-TEST(ComObject, AnswersOnlyForItsInterface) {
-  Owned source(new LeftButtonDropSource);
-  void* found = nullptr;
-  ASSERT_EQ(source->QueryInterface(IID_IDropSource, &found), S_OK);
-  static_cast<IUnknown*>(found)->Release();
-  EXPECT_EQ(source->QueryInterface(IID_IDataObject, &found), E_NOINTERFACE);
-  EXPECT_EQ(found, nullptr);
-}
-
 // A pane on a shown window, with the pointer placed over it in screen terms.
 class DragThresholdTest : public ::testing::Test {
  protected:

@@ -215,6 +215,21 @@ TEST_F(Form1WindowTest, EnterReachesTheMailPaneAndKeywordBoxButTabDoesNot) {
   }
 }
 
+TEST_F(Form1WindowTest, TheMessageLoopGivesEnterToTheKeywordBoxAndTabToTheWindow) {
+  window_.Show(SW_SHOWNORMAL);
+  RightClickSearchButton();
+  SetFocus(Control(kText2Id));
+  window_.text2().SetText(u"k");
+  MSG enter{Control(kText2Id), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(window_.hwnd(), &enter));
+  ASSERT_EQ(window_.list2().Count(), 1);
+  EXPECT_EQ(window_.list2().ItemText(0), u"k");
+  MSG tab{Control(kText2Id), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(window_.hwnd(), &tab));
+  EXPECT_EQ(GetFocus(), Control(kCommand1Id));
+  EXPECT_EQ(window_.list2().Count(), 1);
+}
+
 TEST_F(Form1WindowTest, SearchButtonHasTheFocusAtStart) {
   window_.Show(SW_SHOWNORMAL);
   EXPECT_EQ(GetFocus(), Control(kCommand1Id));
@@ -270,6 +285,17 @@ TEST_F(Form1WindowTest, LeftClickOnSearchSelectsTheMatchingLinesOnly) {
   EXPECT_TRUE(window_.list1().IsSelected(3));
   EXPECT_TRUE(window_.list1().IsVisible());
   EXPECT_FALSE(window_.text2().IsVisible());
+}
+
+TEST_F(Form1WindowTest, EnterOnTheFocusedSearchButtonRunsTheSearch) {
+  window_.list2().AddItem(u"x");
+  FillMail({u"a", u"x"});
+  window_.Show(SW_SHOWNORMAL);
+  ASSERT_EQ(GetFocus(), Control(kCommand1Id));
+  MSG enter{Control(kCommand1Id), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(window_.hwnd(), &enter));
+  PumpMessages();
+  EXPECT_TRUE(window_.list1().IsSelected(1));
 }
 
 TEST_F(Form1WindowTest, EnterInTheKeywordBoxAddsItsTextAndLeavesTheBox) {

@@ -45,10 +45,5 @@ TEST(PixelsToTwips, IsExactWhereTheDpiDividesAnInch) {
   EXPECT_EQ(PixelsToTwips(100, 120), 1200.0f);
 }
 
-TEST(Twips, AMissingDpiCountsAsTheDefault) {
-  EXPECT_EQ(TwipsToPixels(1500, 0), 100);
-  EXPECT_EQ(PixelsToTwips(100, 0), 1500.0f);
-}
-
 }  // namespace
 }  // namespace vorenta

@@ -189,6 +189,11 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       // Minimising changes nothing.
       if (w != SIZE_MINIMIZED && form_) form_->Form_Resize();
       return 0;
+    case DM_GETDEFID:
+      // Enter on the focused Search button presses it, as in a dialog.
+      if (command1_ && GetFocus() == command1_->hwnd())
+        return MAKELRESULT(kCommand1Id, DC_HASDEFID);
+      return 0;
     case WM_GETMINMAXINFO:
       KeepMinimumSize(*reinterpret_cast<MINMAXINFO*>(l));
       return 0;
