@@ -485,9 +485,13 @@ TEST_F(Form1WindowTest, SizeIsReportedInTwipsOfTheWindowsDpi) {
   EXPECT_EQ(window_.window().OuterWidth(), PixelsToTwips(outer.right - outer.left, window_.dpi()));
   EXPECT_EQ(window_.window().Left(), PixelsToTwips(outer.left, window_.dpi()));
   EXPECT_EQ(window_.window().Handle(), reinterpret_cast<std::intptr_t>(window_.hwnd()));
-  ASSERT_TRUE(window_.window().SetOuterWidth(6000));
-  EXPECT_GE(window_.window().OuterWidth(), 6000.0f);
-  EXPECT_LT(window_.window().OuterWidth(), 6000.0f + PixelsToTwips(1, window_.dpi()));
+  // A size between two pixels is rounded up, never down below the request.
+  ASSERT_TRUE(window_.window().SetOuterWidth(6000.5f));
+  EXPECT_GE(window_.window().OuterWidth(), 6000.5f);
+  EXPECT_LT(window_.window().OuterWidth(), 6000.5f + PixelsToTwips(1, window_.dpi()));
+  ASSERT_TRUE(window_.window().SetOuterHeight(2000.5f));
+  EXPECT_GE(window_.window().OuterHeight(), 2000.5f);
+  EXPECT_LT(window_.window().OuterHeight(), 2000.5f + PixelsToTwips(1, window_.dpi()));
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ TOOLINFOW ToolFor(HWND button) {
 }  // namespace
 
 Win32PushButton::~Win32PushButton() {
-  if (tooltip_) DestroyWindow(tooltip_);
+  // The tooltip goes with its owner window when that is destroyed first.
+  if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
 void Win32PushButton::SetToolTip(const std::u16string& text) {
