@@ -11,8 +11,10 @@ void PlaceInPixels(HWND control, const TwipsRect& rect, int dpi) {
   const int top = TwipsToPixels(rect.top, dpi);
   const int right = TwipsToPixels(rect.left + rect.width, dpi);
   const int bottom = TwipsToPixels(rect.top + rect.height, dpi);
+  // Moved controls paint afresh: copying their old pixels can leave stale
+  // lines behind when a move and a resize follow each other.
   SetWindowPos(control, nullptr, left, top, right > left ? right - left : 0,
-               bottom > top ? bottom - top : 0, SWP_NOZORDER | SWP_NOACTIVATE);
+               bottom > top ? bottom - top : 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 bool HasVisibleStyle(HWND control) {
