@@ -147,6 +147,8 @@ LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPA
   if (!mail_pane_pressed_ || !list1_->IsSelected(item) || (w & (MK_SHIFT | MK_CONTROL))) {
     return DefSubclassProc(hwnd, message, w, l);
   }
+  // A press focuses a list box, whether it turns into a click or a drag.
+  SetFocus(hwnd);
   if (PressBecomesDrag(hwnd, point)) {
     mail_pane_pressed_ = false;
     DragSelectedLines();
