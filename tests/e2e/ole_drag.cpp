@@ -1,7 +1,9 @@
 #include "ole_drag.h"
 
 #include <ole2.h>
+
 #include <shlobj.h>
+#include "ui/win32/com_object.h"
 
 #include <atomic>
 #include <cstring>
@@ -14,25 +16,9 @@ namespace vorenta_e2e {
 
 namespace {
 
-class DataObject final : public IDataObject {
+class DataObject final : public vorenta::ComObject<IDataObject> {
  public:
   explicit DataObject(std::vector<OfferedFormat> formats) : formats_(std::move(formats)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IDataObject) {
-      *out = static_cast<IDataObject*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* wanted, STGMEDIUM* medium) override {
     const OfferedFormat* offered = Find(wanted);
@@ -80,7 +66,6 @@ class DataObject final : public IDataObject {
     return nullptr;
   }
 
-  std::atomic<ULONG> references_{1};
   std::vector<OfferedFormat> formats_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <ole2.h>
 
-#include <atomic>
+#include "ui/win32/com_object.h"
 
 #include "text_convert.h"
 
@@ -14,25 +14,9 @@ FORMATETC UnicodeTextFormat() {
   return FORMATETC{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
 
-class TextDropTarget final : public IDropTarget {
+class TextDropTarget final : public vorenta::ComObject<IDropTarget> {
  public:
   explicit TextDropTarget(DropCatcher& catcher) : catcher_(catcher) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-      *out = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
     FORMATETC format = UnicodeTextFormat();
@@ -63,7 +47,6 @@ class TextDropTarget final : public IDropTarget {
   }
 
  private:
-  std::atomic<ULONG> references_{1};
   DropCatcher& catcher_;
   bool has_text_ = false;
 };

@@ -7,6 +7,8 @@
 
 #include <unknwn.h>
 
+#include <atomic>
+
 namespace vorenta {
 
 template <class Interface>
@@ -34,7 +36,8 @@ class ComObject : public Interface {
   virtual ~ComObject() = default;
 
  private:
-  ULONG references_ = 1;
+  // Atomic so that objects handed to another thread (a drag loop) stay safe.
+  std::atomic<ULONG> references_{1};
 };
 
 }  // namespace vorenta
