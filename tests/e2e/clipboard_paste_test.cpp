@@ -6,6 +6,7 @@
 #include "clipboard_text.h"
 #include "control_state.h"
 #include "newsletter.h"
+#include "pasted_newsletter.h"
 #include "real_input.h"
 #include "vorenta_session.h"
 
@@ -14,18 +15,7 @@ namespace {
 
 using std::chrono::milliseconds;
 
-class PasteFromClipboard : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(vorenta.BringToFront());
-    ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
-    ASSERT_TRUE(WaitUntil([&] { return ListItems(pane()) == kNewsletterLines; }));
-  }
-
-  HWND pane() const { return vorenta.control(kList1); }
-
-  VorentaSession vorenta;
-};
+using PasteFromClipboard = PastedNewsletterTest;
 
 TEST_F(PasteFromClipboard, CharactersOutsideCodePage932ArriveUnchanged) {
   ASSERT_TRUE(SetClipboardText(u"セール🎉\r\n한국어 ok"));

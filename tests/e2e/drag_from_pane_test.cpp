@@ -6,6 +6,7 @@
 #include "control_state.h"
 #include "newsletter.h"
 #include "ole_drop_catcher.h"
+#include "pasted_newsletter.h"
 #include "real_input.h"
 #include "vorenta_session.h"
 
@@ -14,19 +15,16 @@ namespace {
 
 using std::chrono::milliseconds;
 
-class DragFromMailPane : public testing::Test {
+class DragFromMailPane : public PastedNewsletterTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(vorenta.BringToFront());
-    ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
-    ASSERT_TRUE(WaitUntil([&] { return ListItems(pane()) == kNewsletterLines; }));
+    PastedNewsletterTest::SetUp();
+    if (HasFatalFailure()) return;
     ClickMailLine(vorenta.window(), kSaleLine);
     Click(ListItemPoint(pane(), kFreeShippingLine), MouseButton::kLeft, kCtrl);
     const std::vector<int> selected = {kSaleLine, kFreeShippingLine};
     ASSERT_TRUE(WaitUntil([&] { return SelectedIndexes(pane()) == selected; }));
   }
-
-  HWND pane() const { return vorenta.control(kList1); }
 
   // Presses on a selected line and glides to `to` before letting go.
   void DragSelectedLinesTo(POINT to) {
@@ -41,8 +39,6 @@ class DragFromMailPane : public testing::Test {
     }
     ButtonUp(MouseButton::kLeft);
   }
-
-  VorentaSession vorenta;
 };
 
 TEST_F(DragFromMailPane, SelectedLinesLeaveAsTextJoinedByCrLf) {

@@ -5,22 +5,15 @@
 #include "control_state.h"
 #include "newsletter.h"
 #include "ole_drag.h"
+#include "pasted_newsletter.h"
 #include "real_input.h"
 #include "vorenta_session.h"
 
 namespace vorenta_e2e {
 namespace {
 
-class DropOnMailPane : public testing::Test {
+class DropOnMailPane : public PastedNewsletterTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(vorenta.BringToFront());
-    ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
-    ASSERT_TRUE(WaitUntil([&] { return ListItems(pane()) == kNewsletterLines; }));
-  }
-
-  HWND pane() const { return vorenta.control(kList1); }
-
   DragOutcome DropOnPane(const std::vector<OfferedFormat>& formats) {
     RECT window{};
     GetWindowRect(vorenta.window(), &window);
@@ -30,8 +23,6 @@ class DropOnMailPane : public testing::Test {
                                                         : POINT{window.left - 40, window.top + 60};
     return DragAndDrop(formats, from, CenterOf(pane()));
   }
-
-  VorentaSession vorenta;
 };
 
 TEST_F(DropOnMailPane, UnicodeTextReplacesTheMail) {
