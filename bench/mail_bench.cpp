@@ -50,7 +50,9 @@ BENCHMARK(BM_SplitMailText)->Arg(1000)->Arg(40000);
 void BM_PasteAndSearch(benchmark::State& state) {
   const std::u16string mail = MakeMail(static_cast<int>(state.range(0)));
   MemoryPlatform memory;
-  Form1 form(memory.platform);
+  const auto codec = MakeSystemAnsiCodec();
+  SettingsStore settings(memory.files, *codec);
+  Form1 form(memory.platform, settings);
   form.SetKeywords(MakeKeywords(20));
   memory.clipboard.Put(mail);
   for (auto _ : state) {

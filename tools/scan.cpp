@@ -30,7 +30,9 @@ std::vector<std::u16string> SplitKeywordLines(const std::u16string& text) {
 std::u16string ScanReport(const std::vector<std::u16string>& keywords,
                           const std::u16string& mail_text) {
   MemoryPlatform memory;
-  Form1 form(memory.platform);
+  const auto codec = MakeSystemAnsiCodec();
+  SettingsStore settings(memory.files, *codec);
+  Form1 form(memory.platform, settings);
   form.FillUrlChars();
   form.SetKeywords(keywords);
 

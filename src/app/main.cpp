@@ -6,12 +6,14 @@
 #include <ole2.h>
 
 #include "app/logic/startup.h"
+#include "app/single_instance.h"
 #include "settings/ansi_codec.h"
 #include "settings/settings_store.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/win32_clipboard.h"
+#include "ui/win32/win32_dialogs.h"
 #include "ui/win32/win32_files.h"
 #include "ui/win32/win32_process_starter.h"
 #include "ui/win32/win32_system_calls.h"
@@ -46,13 +48,25 @@ int Run(HINSTANCE instance, int show_command) {
   Win32ProcessStarter process;
   Win32Files files;
   Win32SystemCalls system;
-  Platform platform{
-      window.command1(), window.list1(), window.list2(), window.text1(), window.text2(),
-      window.window(),   clipboard,      process,        files,          system};
-  Form1 form(platform);
+  Win32Dialogs dialogs(window.hwnd());
+  Platform platform{window.command1(),
+                    window.list1(),
+                    window.list2(),
+                    window.text1(),
+                    window.text2(),
+                    window.window(),
+                    clipboard,
+                    process,
+                    files,
+                    system,
+                    dialogs};
   SettingsStore settings(files, *codec);
+  Form1 form(platform, settings);
 
-  window.Attach(form, [&] { Form_QueryUnload(form, settings); });
+  window.Attach(form, [&](bool may_ask) {
+    return Form_QueryUnload(form, settings,
+                            may_ask ? CloseReason::kUser : CloseReason::kSessionEnding);
+  });
   Form_Load(form, settings, *codec);
   window.Show(show_command);
   return window.RunMessageLoop();
@@ -61,6 +75,13 @@ int Run(HINSTANCE instance, int show_command) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  // A second copy from the same folder would overwrite the first one's
+  // keywords: the first one is shown instead.
+  const vorenta::SingleInstance single_instance;
+  if (single_instance.AnotherIsRunning()) {
+    single_instance.ActivateTheOther(vorenta::kWindowClass);
+    return 0;
+  }
   // Without OLE the window still works; only drops are not taken.
   OleSession ole;
   return Run(instance, show_command);

@@ -1,15 +1,50 @@
 #include "settings/settings_store.h"
 
+#include <cstdio>
+
 #include "settings/geometry_file.h"
 #include "settings/keyword_file.h"
 
 namespace vorenta {
 
+namespace {
+
+constexpr std::uint32_t kErrorFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+constexpr std::uint32_t kErrorNoFolder = 3;      // ERROR_PATH_NOT_FOUND
+constexpr std::uint32_t kErrorOutOfMemory = 14;  // ERROR_OUTOFMEMORY
+constexpr int kMaxKeptAsideAttempts = 100;
+
+std::u16string Ascii(const char* text) {
+  std::u16string out;
+  for (; *text; ++text) out += static_cast<char16_t>(*text);
+  return out;
+}
+
+// SMdata1.dat.unreadable-20261207-093000, then -2, -3 ... when that is taken.
+std::u16string KeptAsideName(const std::u16string& path, const LocalTime& t, int attempt) {
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, ".unreadable-%04d%02d%02d-%02d%02d%02d", t.year, t.month,
+                t.day, t.hour, t.minute, t.second);
+  std::u16string name = path + Ascii(stamp);
+  if (attempt > 1) name += u"-" + Ascii(std::to_string(attempt).c_str());
+  return name;
+}
+
+}  // namespace
+
 SettingsStore::SettingsStore(Files& files, const AnsiCodec& codec) : files_(files), codec_(codec) {}
+
+std::u16string SettingsStore::Folder() const {
+  try {
+    return files_.ExecutableFolder();
+  } catch (...) {
+    return {};
+  }
+}
 
 std::u16string SettingsStore::PathOf(const char16_t* file_name) const {
   try {
-    const std::u16string folder = files_.ExecutableFolder();
+    const std::u16string folder = Folder();
     // Without a folder the name would point at the root of the current drive.
     if (folder.empty()) return {};
     return folder + u"\\" + file_name;
@@ -18,44 +53,109 @@ std::u16string SettingsStore::PathOf(const char16_t* file_name) const {
   }
 }
 
+std::u16string SettingsStore::ErrorText(const FileResult& result) const {
+  try {
+    return files_.ErrorText(result.error);
+  } catch (...) {
+    return {};
+  }
+}
+
 std::vector<std::u16string> SettingsStore::LoadKeywords() {
-  keep_keyword_file_ = false;
+  keyword_file_unclean_ = false;
   try {
     const std::u16string path = PathOf(kKeywordFileName);
     if (path.empty()) return {};
     const FileContent file = files_.Read(path);
     if (file.status == ReadStatus::kMissing) return {};
     if (file.status != ReadStatus::kOk) {
-      keep_keyword_file_ = true;
+      keyword_file_unclean_ = true;
       return {};
     }
     KeywordFileContent content = ReadKeywordFile(file.bytes, codec_);
-    keep_keyword_file_ = content.lossy;
+    keyword_file_unclean_ = content.lossy;
     return std::move(content.keywords);
   } catch (...) {
     // Out of memory for a huge file: as unreadable.
-    keep_keyword_file_ = true;
+    keyword_file_unclean_ = true;
     return {};
   }
 }
 
-void SettingsStore::SaveKeywords(const std::vector<std::u16string>& keywords,
-                                 bool edited_during_run) {
-  if (keep_keyword_file_ && !edited_during_run) return;
+FileResult SettingsStore::KeepKeywordFileAside(const std::u16string& path,
+                                               std::u16string& kept_as) {
+  const LocalTime now = files_.Now();
+  FileResult result{kErrorFileExists};
+  for (int attempt = 1; attempt <= kMaxKeptAsideAttempts && result.error == kErrorFileExists;
+       ++attempt) {
+    kept_as = KeptAsideName(path, now, attempt);
+    result = files_.CopyToNew(path, kept_as);
+  }
+  return result;
+}
+
+SaveOutcome SettingsStore::SaveKeywords(const std::vector<std::u16string>& keywords,
+                                        bool edited_during_run) {
+  SaveOutcome outcome;
+  if (keyword_file_unclean_ && !edited_during_run) return outcome;
   try {
-    const std::u16string path = PathOf(kKeywordFileName);
-    if (path.empty()) return;
-    files_.Replace(path, WriteKeywordFile(keywords, codec_));
+    outcome.path = PathOf(kKeywordFileName);
+    if (outcome.path.empty()) return {{kErrorNoFolder}, {}, {}};
+    if (keyword_file_unclean_) {
+      std::u16string kept_as;
+      outcome.result = KeepKeywordFileAside(outcome.path, kept_as);
+      // A file that has gone meanwhile has nothing left to keep.
+      const bool gone = outcome.result.error == kErrorFileNotFound;
+      if (!outcome && !gone) return outcome;
+      if (!gone) outcome.kept_aside_as = kept_as;
+    }
+    keyword_file_unclean_ = false;
+    outcome.result = files_.Replace(outcome.path, WriteKeywordFile(keywords, codec_));
   } catch (...) {
+    outcome.result = {kErrorOutOfMemory};
+  }
+  return outcome;
+}
+
+SaveOutcome SettingsStore::Replace(const char16_t* file_name, const std::string& bytes) {
+  SaveOutcome outcome;
+  try {
+    outcome.path = PathOf(file_name);
+    if (outcome.path.empty()) return {{kErrorNoFolder}, {}, {}};
+    outcome.result = files_.Replace(outcome.path, bytes);
+  } catch (...) {
+    outcome.result = {kErrorOutOfMemory};
+  }
+  return outcome;
+}
+
+SaveOutcome SettingsStore::SaveGeometry(float outer_width, float outer_height, float left,
+                                        float top) {
+  return Replace(kGeometryFileName, WriteGeometryFile(outer_width, outer_height, left, top));
+}
+
+Options SettingsStore::LoadOptions() {
+  try {
+    const std::u16string path = PathOf(kOptionsFileName);
+    if (path.empty()) return {};
+    const FileContent file = files_.Read(path);
+    if (file.status != ReadStatus::kOk) return {};
+    return ReadOptionsFile(file.bytes);
+  } catch (...) {
+    return {};
   }
 }
 
-void SettingsStore::SaveGeometry(float outer_width, float outer_height, float left, float top) {
+SaveOutcome SettingsStore::SaveOptions(const Options& options) {
   try {
-    const std::u16string path = PathOf(kGeometryFileName);
-    if (path.empty()) return;
-    files_.Replace(path, WriteGeometryFile(outer_width, outer_height, left, top));
+    const std::u16string path = PathOf(kOptionsFileName);
+    // The lines of a file that cannot be read now are not ours to drop.
+    FileContent previous;
+    if (!path.empty()) previous = files_.Read(path);
+    if (previous.status == ReadStatus::kFailed) return {{kErrorAccessDenied}, path, {}};
+    return Replace(kOptionsFileName, WriteOptionsFile(options, previous.bytes));
   } catch (...) {
+    return {{kErrorOutOfMemory}, {}, {}};
   }
 }
 

@@ -1,18 +1,29 @@
 #pragma once
-// The two files beside the executable, read and written through
-// the platform's file operations. Nothing here throws and nothing is
-// reported: a file that cannot be read or written is passed over quietly.
+// The files beside the executable, read and written through the platform's
+// file operations. Nothing here throws. Reading never fails (a file that
+// cannot be read gives the defaults); every save says how it went, so that
+// the window can tell the user.
 
 #include <string>
 #include <vector>
 
 #include "settings/ansi_codec.h"
+#include "settings/options_file.h"
 #include "ui/platform.h"
 
 namespace vorenta {
 
 inline constexpr char16_t kKeywordFileName[] = u"SMdata1.dat";
 inline constexpr char16_t kGeometryFileName[] = u"SMdata2.dat";
+
+struct SaveOutcome {
+  FileResult result;
+  std::u16string path;
+  // Set when a keyword file that was not read cleanly was first copied
+  // aside under this full name before being replaced.
+  std::u16string kept_aside_as;
+  explicit operator bool() const { return static_cast<bool>(result); }
+};
 
 class SettingsStore {
  public:
@@ -25,23 +36,37 @@ class SettingsStore {
   // list shows; see SaveKeywords.
   std::vector<std::u16string> LoadKeywords();
 
-  // Replaces the keyword file with the list. When the file could not be
-  // read completely at load and the list was not edited during the run, the
-  // file is kept as it is instead, so that an unreadable file is not lost to
-  // an empty or damaged list. When the replacement fails the old file stays.
-  void SaveKeywords(const std::vector<std::u16string>& keywords, bool edited_during_run);
+  // Replaces the keyword file with the list. When the file could not be read
+  // cleanly at load, it is kept as it is while the list was not edited; once
+  // it was, the file's bytes are first copied aside under a new name
+  // (SMdata1.dat.unreadable-YYYYMMDD-HHMMSS), and when that copy fails the
+  // file is not replaced. When the replacement fails the old file stays.
+  SaveOutcome SaveKeywords(const std::vector<std::u16string>& keywords, bool edited_during_run);
 
   // Replaces the geometry file with its four lines.
-  void SaveGeometry(float outer_width, float outer_height, float left, float top);
+  SaveOutcome SaveGeometry(float outer_width, float outer_height, float left, float top);
+
+  // The options file; defaults when it is missing or cannot be read.
+  Options LoadOptions();
+  // Writes the options, keeping the lines of the file that it does not own.
+  SaveOutcome SaveOptions(const Options& options);
 
   // The file's full name: the executable's folder, a backslash, the name.
   // Empty when the folder is unknown; nothing is then read or written.
   std::u16string PathOf(const char16_t* file_name) const;
+  std::u16string Folder() const;
+
+  // The system's description of a failed save.
+  std::u16string ErrorText(const FileResult& result) const;
 
  private:
+  // Copies the keyword file aside; the new full name, or the error.
+  FileResult KeepKeywordFileAside(const std::u16string& path, std::u16string& kept_as);
+  SaveOutcome Replace(const char16_t* file_name, const std::string& bytes);
+
   Files& files_;
   const AnsiCodec& codec_;
-  bool keep_keyword_file_ = false;
+  bool keyword_file_unclean_ = false;
 };
 
 }  // namespace vorenta

@@ -4,11 +4,15 @@
 #include "core/mail_text.h"
 #include "core/sender_pages.h"
 #include "core/url_chars.h"
+#include "core/version.h"
+#include "ui/keep_on_top.h"
 #include "ui/layout.h"
+#include "ui/texts.h"
 
 namespace vorenta {
 
-Form1::Form1(Platform& platform) : p_(platform) {}
+Form1::Form1(Platform& platform, SettingsStore& settings)
+    : p_(platform), settings_(settings), keyword_saving_(settings, platform.Dialog) {}
 
 void Form1::GetMLData(const std::u16string& mail_text) {
   p_.List1.Clear();
@@ -49,10 +53,15 @@ void Form1::List1_Click() {
   p_.Clip.SetText(p_.Text1.Text());
 }
 
-void Form1::List1_KeyDown(int key_code, int /*shift*/) {
-  if (key_code != kKeyEnter) return;
-  // A clipboard held by another program is not an empty mail: keep the pane.
-  if (const auto text = p_.Clip.Text()) GetMLData(*text);
+void Form1::List1_KeyDown(int key_code, int shift) {
+  if (key_code == kKeyEnter) {
+    // A clipboard held by another program is not an empty mail: keep the pane.
+    if (const auto text = p_.Clip.Text()) GetMLData(*text);
+  } else if (key_code == kKeyC && shift == kCtrlMask) {
+    CopySelectedLines();
+  } else if (key_code == kKeyA && shift == kCtrlMask) {
+    p_.List1.SelectAll();
+  }
 }
 
 void Form1::List1_OLEDragDrop(const DropData& data) {
@@ -62,15 +71,111 @@ void Form1::List1_OLEDragDrop(const DropData& data) {
 void Form1::Text2_KeyDown(int key_code, int /*shift*/) {
   if (key_code != kKeyEnter) return;
   p_.List2.AddItem(p_.Text2.Text());
-  keywords_edited_ = true;
+  KeywordsChanged();
 }
 
-void Form1::List2_DblClick() {
+void Form1::List2_DblClick() { RemoveCurrentKeyword(); }
+
+void Form1::List2_KeyDown(int key_code, int shift) {
+  if (key_code == kKeyDelete && shift == 0) RemoveCurrentKeyword();
+}
+
+void Form1::RemoveCurrentKeyword() {
   const int current = p_.List2.CurrentIndex();
   if (current < 0 || current >= p_.List2.Count()) return;
   p_.List2.RemoveItem(current);
-  keywords_edited_ = true;
+  KeywordsChanged();
 }
+
+void Form1::KeywordsChanged() {
+  keywords_edited_ = true;
+  // Saved at once: a program killed right after an edit loses nothing.
+  keyword_saving_.AfterEdit(Keywords());
+}
+
+bool Form1::MayClose(bool may_ask) {
+  return keyword_saving_.MayClose(Keywords(), keywords_edited_, may_ask);
+}
+
+void Form1::Command1_ContextKey() { ToggleKeywordPanel(); }
+
+std::u16string Form1::SelectedLinesText() const {
+  std::u16string text;
+  bool first = true;
+  for (const int index : p_.List1.SelectedIndexes()) {
+    if (!first) text += u"\r\n";
+    text += p_.List1.ItemText(index);
+    first = false;
+  }
+  return text;
+}
+
+void Form1::CopySelectedLines() {
+  const std::vector<int> selected = p_.List1.SelectedIndexes();
+  if (selected.empty()) return;
+  p_.Clip.Clear();
+  p_.Clip.SetText(SelectedLinesText());
+}
+
+void Form1::LoadOptions() { options_ = settings_.LoadOptions(); }
+
+void Form1::ChangeOptions(const Options& options) {
+  // The choice holds for this run even when it cannot be kept for the next.
+  options_ = options;
+  const SaveOutcome outcome = settings_.SaveOptions(options_);
+  if (outcome) return;
+  p_.Dialog.Inform(texts::OptionsNotSaved(
+      outcome.path,
+      texts::FailureReason(outcome.result.error, settings_.ErrorText(outcome.result))));
+}
+
+std::vector<MenuItem> Form1::SystemMenu() const {
+  const int current_keyword = p_.List2.CurrentIndex();
+  const bool keyword_current =
+      IsKeywordPanelOpen() && current_keyword >= 0 && current_keyword < p_.List2.Count();
+  return {
+      {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
+      {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
+      {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.List1.SelectedIndexes().empty()},
+      {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
+       !FindSenderPage(p_.List1.ItemText(0)).empty()},
+      {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
+      {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
+      {MenuCommand::kAbout, texts::kMenuAbout, true, false, true},
+  };
+}
+
+void Form1::RunMenuCommand(MenuCommand command) {
+  Options options = options_;
+  switch (command) {
+    case MenuCommand::kTogglePanel:
+      ToggleKeywordPanel();
+      return;
+    case MenuCommand::kRemoveKeyword:
+      if (IsKeywordPanelOpen()) RemoveCurrentKeyword();
+      return;
+    case MenuCommand::kCopyLines:
+      CopySelectedLines();
+      return;
+    case MenuCommand::kOpenSenderPage:
+      OpenSenderPage();
+      return;
+    case MenuCommand::kFuzzySearch:
+      options.fuzzy_search = !options.fuzzy_search;
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kAlwaysOnTop:
+      options.always_on_top = !options.always_on_top;
+      KeepOnTop(p_.System, p_.Window, options.always_on_top ? 1 : 0);
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kAbout:
+      ShowAbout();
+      return;
+  }
+}
+
+void Form1::ShowAbout() { p_.Dialog.Inform(texts::About(kVersionText, settings_.Folder())); }
 
 bool Form1::IsKeywordPanelOpen() const { return p_.Text2.IsVisible(); }
 

@@ -6,11 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "settings/options_file.h"
+#include "settings/settings_store.h"
+#include "ui/keyword_saving.h"
 #include "ui/platform.h"
+#include "ui/system_menu.h"
 
 namespace vorenta {
 
 inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyDelete = 46;
+inline constexpr int kKeyA = 65;
+inline constexpr int kKeyC = 67;
 inline constexpr int kButtonLeft = 1;
 inline constexpr int kButtonRight = 2;
 inline constexpr int kButtonMiddle = 4;
@@ -21,7 +28,7 @@ inline constexpr int kShowNoActivate = 4;  // SW_SHOWNOACTIVATE
 
 class Form1 {
  public:
-  explicit Form1(Platform& platform);
+  Form1(Platform& platform, SettingsStore& settings);
 
   // Window methods.
   void GetMLData(const std::u16string& mail_text);
@@ -34,11 +41,25 @@ class Form1 {
   void Form_Resize();
   void Command1_Click();
   void Command1_MouseDown(int button, int shift);
+  // Shift+F10 or the context-menu key on the Search button.
+  void Command1_ContextKey();
   void List1_Click();
   void List1_KeyDown(int key_code, int shift);
   void List1_OLEDragDrop(const DropData& data);
   void Text2_KeyDown(int key_code, int shift);
   void List2_DblClick();
+  void List2_KeyDown(int key_code, int shift);
+
+  // The system menu's extra entries, as they stand now, and their commands.
+  std::vector<MenuItem> SystemMenu() const;
+  void RunMenuCommand(MenuCommand command);
+
+  // The lines the drag and Ctrl+C carry: the selected ones, joined by CR LF.
+  std::u16string SelectedLinesText() const;
+
+  // Saves the keywords at close; false when the user chose to keep the
+  // window open (see KeywordSaving::MayClose).
+  bool MayClose(bool may_ask);
 
   bool IsKeywordPanelOpen() const;
   // True once the user added or removed a keyword during this run.
@@ -46,13 +67,24 @@ class Form1 {
   std::vector<std::u16string> Keywords() const;
   void SetKeywords(const std::vector<std::u16string>& keywords);
 
+  void LoadOptions();
+  const Options& options() const { return options_; }
+
   Platform& platform() { return p_; }
 
  private:
   void ToggleKeywordPanel();
   void OpenSenderPage();
+  void RemoveCurrentKeyword();
+  void CopySelectedLines();
+  void KeywordsChanged();
+  void ChangeOptions(const Options& options);
+  void ShowAbout();
 
   Platform& p_;
+  SettingsStore& settings_;
+  KeywordSaving keyword_saving_;
+  Options options_;
   std::vector<char16_t> url_chars_;
   bool keywords_edited_ = false;
 };

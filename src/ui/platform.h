@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorenta {
 
@@ -46,6 +47,10 @@ class ListBox : public Control {
   // Other items keep their selection state.
   virtual void SetSelected(int index) = 0;
   virtual bool IsSelected(int index) const = 0;
+  // Every item becomes selected, in one go.
+  virtual void SelectAll() = 0;
+  // The indexes of the selected items, ascending.
+  virtual std::vector<int> SelectedIndexes() const = 0;
 };
 
 class TextBox : public Control {
@@ -103,11 +108,46 @@ class ProcessStarter {
   virtual bool OpenWithDefaultBrowser(const std::u16string& url) = 0;
 };
 
+// What the program tells the user: a one-line heading and the details
+// (where, why, what to do).
+struct UserMessage {
+  std::u16string heading;
+  std::u16string details;
+  bool warning = false;  // something went wrong, as opposed to news
+};
+
+class Dialogs {
+ public:
+  static constexpr int kCancelled = -1;
+
+  virtual ~Dialogs() = default;
+  // Shows the message until the user closes it.
+  virtual void Inform(const UserMessage& message) = 0;
+  // Offers the choices; the index of the one taken, or kCancelled when the
+  // user closed the question without choosing.
+  virtual int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) = 0;
+};
+
 enum class ReadStatus { kOk, kMissing, kFailed };
 
 struct FileContent {
   ReadStatus status = ReadStatus::kMissing;
   std::string bytes;
+};
+
+// The outcome of a write: 0, or the system's error code.
+struct FileResult {
+  std::uint32_t error = 0;
+  explicit operator bool() const { return error == 0; }
+};
+
+// Error codes the logic tells apart (the system's values).
+inline constexpr std::uint32_t kErrorAccessDenied = 5;
+inline constexpr std::uint32_t kErrorFileExists = 80;
+inline constexpr std::uint32_t kErrorIsFolder = 336;  // ERROR_DIRECTORY_NOT_SUPPORTED
+
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
 // Whole files, read and written at once. Paths are full paths.
@@ -118,8 +158,14 @@ class Files {
   virtual std::u16string ExecutableFolder() const = 0;
   virtual FileContent Read(const std::u16string& path) const = 0;
   // Replaces the file with the bytes, or leaves the old file as it was and
-  // returns false.
-  virtual bool Replace(const std::u16string& path, const std::string& bytes) = 0;
+  // returns the error. A folder in the file's place gives kErrorIsFolder.
+  virtual FileResult Replace(const std::u16string& path, const std::string& bytes) = 0;
+  // Copies a file to a name that no file has yet; kErrorFileExists when the
+  // name is taken.
+  virtual FileResult CopyToNew(const std::u16string& from, const std::u16string& to) = 0;
+  // The system's description of an error code, in the user's language.
+  virtual std::u16string ErrorText(std::uint32_t error) const = 0;
+  virtual LocalTime Now() const = 0;
 };
 
 // The two raw system calls of start-up.
@@ -145,6 +191,7 @@ struct Platform {
   ProcessStarter& Process;
   Files& FileSystem;
   SystemCalls& System;
+  Dialogs& Dialog;
 };
 
 }  // namespace vorenta

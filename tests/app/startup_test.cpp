@@ -15,12 +15,14 @@ class Startup : public testing::Test {
   Startup() { memory.system.SetModulePath("C:\\Vorenta\\Vorenta.exe"); }
 
   void Load() { Form_Load(form, settings, *codec); }
-  void Close() { Form_QueryUnload(form, settings); }
+  bool Close(CloseReason reason = CloseReason::kUser) {
+    return Form_QueryUnload(form, settings, reason);
+  }
 
   MemoryPlatform memory;
-  Form1 form{memory.platform};
   std::unique_ptr<AnsiCodec> codec = MakeSystemAnsiCodec();
   SettingsStore settings{memory.files, *codec};
+  Form1 form{memory.platform, settings};
 };
 
 TEST_F(Startup, KeepOnTopCallsSetWindowPosOnlyForModesZeroAndOne) {
@@ -65,8 +67,8 @@ TEST_F(Startup, LoadGivesNoToolTipToTheBuiltProgramButOneUnderTheHost) {
   EXPECT_EQ(memory.command1.ToolTip(), u"");
   MemoryPlatform host;
   host.system.SetModulePath("C:\\VB98\\VB6.EXE");
-  Form1 host_form{host.platform};
   SettingsStore host_settings{host.files, *codec};
+  Form1 host_form{host.platform, host_settings};
   Form_Load(host_form, host_settings, *codec);
   EXPECT_EQ(host.command1.ToolTip(), u"shift + R ; Kestrow");
 }

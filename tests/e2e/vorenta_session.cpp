@@ -73,13 +73,18 @@ void VorentaSession::Start() {
   if (!CopyFileW(Programs().vorenta_exe.c_str(), exe.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy " + Narrow(Programs().vorenta_exe));
   }
+  Launch(process_);
+}
+
+void VorentaSession::Launch(PROCESS_INFORMATION& process) const {
+  const std::wstring exe = PathOf(L"Vorenta.exe");
   // Inherited by the program and from it by the browser it starts.
   SetEnvironmentVariableW(L"VORENTA_STUB_LOG", PathOf(kBrowserLogFile).c_str());
   std::wstring command_line = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder_.c_str(), &startup, &process_)) {
+                      folder_.c_str(), &startup, &process)) {
     throw std::runtime_error("cannot start " + Narrow(exe));
   }
 }
@@ -105,6 +110,21 @@ bool VorentaSession::BringToFront() {
         return false;
       },
       std::chrono::seconds(5));
+}
+
+void VorentaSession::Kill() { Stop(); }
+
+void VorentaSession::Restart() {
+  Stop();
+  window_ = nullptr;
+  Launch(process_);
+  FindWindowOfProcess();
+}
+
+PROCESS_INFORMATION VorentaSession::StartAnotherCopy() const {
+  PROCESS_INFORMATION process{};
+  Launch(process);
+  return process;
 }
 
 bool VorentaSession::WaitForExit(std::chrono::milliseconds timeout) {

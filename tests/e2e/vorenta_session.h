@@ -40,12 +40,20 @@ class VorentaSession {
 
   // Activates the window so that keystrokes reach it.
   bool BringToFront();
+  // Ends the program at once, as Task Manager's End task does.
+  void Kill();
+  // Starts the program again in the same folder, after it has ended.
+  void Restart();
+  // Starts another copy of the program from the same folder; the caller
+  // closes the handles.
+  PROCESS_INFORMATION StartAnotherCopy() const;
   bool WaitForExit(std::chrono::milliseconds timeout = kDefaultTimeout);
   bool IsRunning() const;
 
  private:
   void CreateFolder();
   void Start();
+  void Launch(PROCESS_INFORMATION& process) const;
   void FindWindowOfProcess();
   void Stop();
   void RemoveFolder();

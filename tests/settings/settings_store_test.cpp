@@ -133,9 +133,14 @@ class ThrowingFiles : public Files {
  public:
   std::u16string ExecutableFolder() const override { return u"C:\\x"; }
   FileContent Read(const std::u16string&) const override { throw std::bad_alloc(); }
-  bool Replace(const std::u16string&, const std::string&) override {
+  FileResult Replace(const std::u16string&, const std::string&) override {
     throw std::runtime_error("disk");
   }
+  FileResult CopyToNew(const std::u16string&, const std::u16string&) override {
+    throw std::runtime_error("disk");
+  }
+  std::u16string ErrorText(std::uint32_t) const override { throw std::bad_alloc(); }
+  LocalTime Now() const override { return {}; }
 };
 
 TEST(SettingsStoreFailures, NoExceptionEscapesAndAFailedLoadKeepsTheFile) {
@@ -146,6 +151,73 @@ TEST(SettingsStoreFailures, NoExceptionEscapesAndAFailedLoadKeepsTheFile) {
   EXPECT_NO_THROW(store.SaveKeywords({u"x"}, /*edited_during_run=*/false));
   EXPECT_NO_THROW(store.SaveKeywords({u"x"}, /*edited_during_run=*/true));
   EXPECT_NO_THROW(store.SaveGeometry(1, 2, 3, 4));
+}
+
+}  // namespace
+}  // namespace vorenta
+
+namespace vorenta {
+namespace {
+
+const std::u16string kKeptAside = u"C:\\Tools\\Vorenta\\SMdata1.dat.unreadable-20261207-093000";
+
+TEST_F(SettingsStoreTest, AFailedSaveSaysWhichFileAndWhy) {
+  files_.SetReplaceFails(kKeywordPath, true, kErrorIsFolder);
+  const SaveOutcome outcome = store_.SaveKeywords({u"x"}, /*edited_during_run=*/true);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(outcome.result.error, kErrorIsFolder);
+  EXPECT_EQ(outcome.path, kKeywordPath);
+  EXPECT_TRUE(static_cast<bool>(store_.SaveGeometry(1, 2, 3, 4)));
+}
+
+TEST_F(SettingsStoreTest, AnUncleanFileIsCopiedAsideOnceBeforeTheFirstReplace) {
+  const std::string bytes = "a\r\n\x81";  // a lead byte without its trail byte
+  files_.Put(kKeywordPath, bytes);
+  files_.Put(kKeptAside, "an earlier copy");
+  store_.SaveKeywords(store_.LoadKeywords(), /*edited_during_run=*/false);
+  EXPECT_EQ(files_.FileCount(), 2);
+
+  const SaveOutcome first = store_.SaveKeywords({u"new"}, /*edited_during_run=*/true);
+  ASSERT_TRUE(static_cast<bool>(first));
+  EXPECT_EQ(first.kept_aside_as, kKeptAside + u"-2");
+  EXPECT_EQ(files_.Content(kKeptAside + u"-2"), bytes);
+  EXPECT_EQ(files_.Content(kKeptAside), "an earlier copy");
+  EXPECT_EQ(files_.Content(kKeywordPath), "new\r\n");
+
+  const SaveOutcome second = store_.SaveKeywords({u"newer"}, /*edited_during_run=*/true);
+  EXPECT_TRUE(second.kept_aside_as.empty());
+  EXPECT_EQ(files_.FileCount(), 3);
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeCopiedAsideIsNotReplaced) {
+  files_.Put(kKeywordPath, "precious\r\n");
+  files_.SetUnreadable(kKeywordPath, true);
+  store_.LoadKeywords();
+  files_.SetReplaceFails(kKeptAside, true);
+  const SaveOutcome outcome = store_.SaveKeywords({u"new"}, /*edited_during_run=*/true);
+  EXPECT_FALSE(outcome);
+  EXPECT_EQ(files_.ReplaceCalls(kKeywordPath), 0);
+  // Once the copy can be made, the save goes through.
+  files_.SetReplaceFails(kKeptAside, false);
+  EXPECT_TRUE(static_cast<bool>(store_.SaveKeywords({u"new"}, /*edited_during_run=*/true)));
+  EXPECT_EQ(files_.Content(kKeptAside), "precious\r\n");
+}
+
+TEST_F(SettingsStoreTest, OptionsAreDefaultsUntilSavedAndKeepForeignLines) {
+  const std::u16string path = kFolder + u"\\Vorenta.ini";
+  EXPECT_EQ(store_.LoadOptions(), Options{});
+  EXPECT_FALSE(files_.Exists(path));
+  files_.Put(path, "Later=7\r\n");
+  ASSERT_TRUE(static_cast<bool>(store_.SaveOptions(Options{true, false, false})));
+  EXPECT_EQ(files_.Content(path),
+            "Later=7\r\nFuzzySearch=1\r\nAlwaysOnTop=0\r\nRememberPlacement=0\r\n");
+  EXPECT_EQ(store_.LoadOptions(), (Options{true, false, false}));
+  // A file that cannot be read now is not replaced by one without its lines.
+  files_.SetUnreadable(path, true);
+  EXPECT_EQ(store_.LoadOptions(), Options{});
+  EXPECT_FALSE(store_.SaveOptions(Options{}));
+  files_.SetUnreadable(path, false);
+  EXPECT_EQ(store_.LoadOptions(), (Options{true, false, false}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "ui/form1.h"
 #include "ui/memory/memory_platform.h"
 
@@ -30,7 +32,9 @@ class Form1Test : public testing::Test {
   }
 
   MemoryPlatform memory;
-  Form1 form{memory.platform};
+  std::unique_ptr<AnsiCodec> codec = MakeSystemAnsiCodec();
+  SettingsStore settings{memory.files, *codec};
+  Form1 form{memory.platform, settings};
 };
 
 }  // namespace vorenta

@@ -38,7 +38,25 @@ class NoFiles : public Files {
  public:
   std::u16string ExecutableFolder() const override { return {}; }
   FileContent Read(const std::u16string&) const override { return {}; }
-  bool Replace(const std::u16string&, const std::string&) override { return false; }
+  FileResult Replace(const std::u16string&, const std::string&) override {
+    return {kErrorAccessDenied};
+  }
+  FileResult CopyToNew(const std::u16string&, const std::u16string&) override {
+    return {kErrorAccessDenied};
+  }
+  std::u16string ErrorText(std::uint32_t) const override { return {}; }
+  LocalTime Now() const override { return {}; }
+};
+
+// Messages are recorded, never shown: nothing may wait for a user here.
+class RecordingDialogs : public Dialogs {
+ public:
+  void Inform(const UserMessage& message) override { told.push_back(message.heading); }
+  int Choose(const UserMessage& message, const std::vector<std::u16string>&) override {
+    told.push_back(message.heading);
+    return kCancelled;
+  }
+  std::vector<std::u16string> told;
 };
 
 LPARAM PointIn(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
@@ -53,12 +71,15 @@ class Form1WindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(window_.Create());
     clipboard_ = std::make_unique<Win32Clipboard>(window_.hwnd());
-    platform_ = std::make_unique<Platform>(
-        Platform{window_.command1(), window_.list1(), window_.list2(), window_.text1(),
-                 window_.text2(), window_.window(), *clipboard_, process_, files_, system_});
-    form_ = std::make_unique<Form1>(*platform_);
+    platform_ = std::make_unique<Platform>(Platform{
+        window_.command1(), window_.list1(), window_.list2(), window_.text1(), window_.text2(),
+        window_.window(), *clipboard_, process_, files_, system_, dialogs_});
+    form_ = std::make_unique<Form1>(*platform_, settings_);
     form_->FillUrlChars();
-    window_.Attach(*form_, [this] { ++unloads_; });
+    window_.Attach(*form_, [this](bool) {
+      ++unloads_;
+      return true;
+    });
   }
 
   HWND Control(int id) const { return GetDlgItem(window_.hwnd(), id); }
@@ -88,6 +109,9 @@ class Form1WindowTest : public ::testing::Test {
   RecordingProcess process_;
   NoFiles files_;
   Win32SystemCalls system_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<AnsiCodec> codec_ = MakeSystemAnsiCodec();
+  SettingsStore settings_{files_, *codec_};
   std::unique_ptr<Platform> platform_;
   std::unique_ptr<Form1> form_;
   int unloads_ = 0;

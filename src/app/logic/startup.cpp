@@ -5,13 +5,6 @@
 
 namespace vorenta {
 
-std::int32_t KeepOnTop(SystemCalls& system, const MainWindow& window, int mode) {
-  const std::intptr_t handle = window.Handle();
-  if (mode == 1) return system.SetWindowPos(handle, kHwndTopmost, 0, 0, 0, 0, kKeepOnTopFlags);
-  if (mode == 0) return system.SetWindowPos(handle, kHwndNoTopmost, 0, 0, 0, 0, kKeepOnTopFlags);
-  return 0;
-}
-
 bool IsCompiled(SystemCalls& system, const MainWindow& /*window*/, const AnsiCodec& codec) {
   constexpr std::uint32_t kBufferSize = 256;
   std::string buffer(kBufferSize, ' ');
@@ -33,14 +26,18 @@ void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec) {
   if (!IsCompiled(p.System, p.Window, codec)) p.Command1.SetToolTip(kDevelopmentToolTip);
   form.SetKeywords(settings.LoadKeywords());
   form.FillUrlChars();
-  KeepOnTop(p.System, p.Window, 1);
+  form.LoadOptions();
+  // A user who turned "always on top" off gets an ordinary window.
+  if (form.options().always_on_top) KeepOnTop(p.System, p.Window, 1);
 }
 
-void Form_QueryUnload(Form1& form, SettingsStore& settings) {
+bool Form_QueryUnload(Form1& form, SettingsStore& settings, CloseReason reason) {
+  if (!form.MayClose(/*may_ask=*/reason == CloseReason::kUser)) return false;
   Platform& p = form.platform();
-  settings.SaveKeywords(form.Keywords(), form.KeywordsEdited());
+  // The window's place is not worth a question: a failure passes quietly.
   settings.SaveGeometry(p.Window.OuterWidth(), p.Window.OuterHeight(), p.Window.Left(),
                         p.Window.Top());
+  return true;
 }
 
 }  // namespace vorenta

@@ -35,6 +35,11 @@ bool MemoryListBox::IsSelected(int index) const {
   return Has(index) && selected_[static_cast<size_t>(index)];
 }
 
+void MemoryListBox::SelectAll() {
+  selected_.assign(items_.size(), true);
+  NoteChange();
+}
+
 std::vector<int> MemoryListBox::SelectedIndexes() const {
   std::vector<int> indexes;
   for (int i = 0; i < Count(); ++i) {

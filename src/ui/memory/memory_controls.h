@@ -47,7 +47,8 @@ class MemoryListBox : public MemoryControl<ListBox> {
 
   // What a user's click does: the item becomes current.
   void SetCurrentIndex(int index) { current_ = index; }
-  std::vector<int> SelectedIndexes() const;
+  void SelectAll() override;
+  std::vector<int> SelectedIndexes() const override;
   // Items added or selected while the list was visible: each would have
   // been painted on its own.
   int VisibleChanges() const { return visible_changes_; }

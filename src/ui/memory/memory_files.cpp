@@ -1,5 +1,7 @@
 #include "ui/memory/memory_files.h"
 
+#include <string>
+
 namespace vorenta {
 
 FileContent MemoryFiles::Read(const std::u16string& path) const {
@@ -9,11 +11,26 @@ FileContent MemoryFiles::Read(const std::u16string& path) const {
   return {ReadStatus::kOk, it->second};
 }
 
-bool MemoryFiles::Replace(const std::u16string& path, const std::string& bytes) {
+FileResult MemoryFiles::Replace(const std::u16string& path, const std::string& bytes) {
   ++replace_calls_[path];
-  if (replace_fails_.count(path) != 0) return false;
+  if (const auto it = replace_fails_.find(path); it != replace_fails_.end()) return {it->second};
   files_[path] = bytes;
-  return true;
+  return {};
+}
+
+FileResult MemoryFiles::CopyToNew(const std::u16string& from, const std::u16string& to) {
+  if (const auto it = replace_fails_.find(to); it != replace_fails_.end()) return {it->second};
+  if (files_.count(to) != 0) return {kErrorFileExists};
+  const auto source = files_.find(from);
+  if (source == files_.end()) return {2};  // ERROR_FILE_NOT_FOUND
+  files_[to] = source->second;
+  return {};
+}
+
+std::u16string MemoryFiles::ErrorText(std::uint32_t error) const {
+  std::u16string text = u"error ";
+  for (char c : std::to_string(error)) text += static_cast<char16_t>(c);
+  return text;
 }
 
 std::optional<std::string> MemoryFiles::Content(const std::u16string& path) const {
@@ -30,9 +47,9 @@ void MemoryFiles::SetUnreadable(const std::u16string& path, bool unreadable) {
   }
 }
 
-void MemoryFiles::SetReplaceFails(const std::u16string& path, bool fails) {
-  if (fails) {
-    replace_fails_.insert(path);
+void MemoryFiles::SetReplaceFails(const std::u16string& path, bool fails, std::uint32_t error) {
+  if (fails && error != 0) {
+    replace_fails_[path] = error;
   } else {
     replace_fails_.erase(path);
   }

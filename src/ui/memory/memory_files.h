@@ -24,7 +24,10 @@ class MemoryFiles : public Files {
   // kFailed for a path made unreadable, even when it holds no file.
   FileContent Read(const std::u16string& path) const override;
   // Fails, leaving the old content, for a path whose replacement fails.
-  bool Replace(const std::u16string& path, const std::string& bytes) override;
+  FileResult Replace(const std::u16string& path, const std::string& bytes) override;
+  FileResult CopyToNew(const std::u16string& from, const std::u16string& to) override;
+  std::u16string ErrorText(std::uint32_t error) const override;
+  LocalTime Now() const override { return now_; }
 
   void SetExecutableFolder(std::u16string folder) { folder_ = std::move(folder); }
   void Put(const std::u16string& path, std::string bytes) { files_[path] = std::move(bytes); }
@@ -35,7 +38,10 @@ class MemoryFiles : public Files {
   int FileCount() const { return static_cast<int>(files_.size()); }
 
   void SetUnreadable(const std::u16string& path, bool unreadable);
-  void SetReplaceFails(const std::u16string& path, bool fails);
+  // Replacing the path (or copying to it) fails with the error; 0 lets it succeed.
+  void SetReplaceFails(const std::u16string& path, bool fails,
+                       std::uint32_t error = kErrorAccessDenied);
+  void SetNow(LocalTime now) { now_ = now; }
   // Calls of Replace for the path, successful or not.
   int ReplaceCalls(const std::u16string& path) const;
 
@@ -43,7 +49,8 @@ class MemoryFiles : public Files {
   std::u16string folder_;
   std::map<std::u16string, std::string> files_;
   std::set<std::u16string> unreadable_;
-  std::set<std::u16string> replace_fails_;
+  std::map<std::u16string, std::uint32_t> replace_fails_;
+  LocalTime now_{2026, 12, 7, 9, 30, 0};
   std::map<std::u16string, int> replace_calls_;
 };
 

@@ -22,9 +22,10 @@ struct MemoryPlatform {
   MemoryProcessStarter process;
   MemoryFiles files;
   MemorySystemCalls system;
+  MemoryDialogs dialogs;
 
-  Platform platform{command1, list1,     list2,   text1, text2,
-                    window,   clipboard, process, files, system};
+  Platform platform{command1,  list1,   list2, text1,  text2,  window,
+                    clipboard, process, files, system, dialogs};
 };
 
 }  // namespace vorenta

@@ -32,6 +32,14 @@ bool MemoryProcessStarter::OpenWithDefaultBrowser(const std::u16string& url) {
   return true;
 }
 
+int MemoryDialogs::Choose(const UserMessage& message, const std::vector<std::u16string>& choices) {
+  shown_.push_back({message, choices});
+  if (answers_.empty()) return kCancelled;
+  const int answer = answers_.front();
+  answers_.erase(answers_.begin());
+  return answer;
+}
+
 std::int32_t MemorySystemCalls::SetWindowPos(std::intptr_t window, std::intptr_t insert_after,
                                              int x, int y, int cx, int cy, unsigned flags) {
   window_pos_calls_.push_back({window, insert_after, x, y, cx, cy, flags});

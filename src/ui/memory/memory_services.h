@@ -56,6 +56,27 @@ class MemoryProcessStarter : public ProcessStarter {
   std::vector<std::u16string> opened_;
 };
 
+// Records what the program told the user and answers its questions from a
+// script; an unscripted question is cancelled.
+class MemoryDialogs : public Dialogs {
+ public:
+  struct Shown {
+    UserMessage message;
+    std::vector<std::u16string> choices;  // empty for a message without choices
+  };
+
+  void Inform(const UserMessage& message) override { shown_.push_back({message, {}}); }
+  int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
+
+  void AnswerNext(int choice) { answers_.push_back(choice); }
+  const std::vector<Shown>& shown() const { return shown_; }
+  void Forget() { shown_.clear(); }
+
+ private:
+  std::vector<Shown> shown_;
+  std::vector<int> answers_;
+};
+
 class MemorySystemCalls : public SystemCalls {
  public:
   struct WindowPosCall {

@@ -11,7 +11,6 @@ namespace vorenta {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"VorentaForm1";
 constexpr wchar_t kSearchCaption[] = L"\u691C\u7D22";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 
@@ -89,7 +88,9 @@ bool Form1Window::CreateControls() {
   const HWND command1 = child(L"BUTTON", kSearchCaption, BS_PUSHBUTTON, 0, kCommand1Id);
   const HWND list1 =
       child(L"LISTBOX", L"", kListStyle | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE, kList1Id);
-  const HWND list2 = child(L"LISTBOX", L"", kListStyle, WS_EX_CLIENTEDGE, kList2Id);
+  // Keys reach the window as WM_VKEYTOITEM: Delete removes a keyword.
+  const HWND list2 =
+      child(L"LISTBOX", L"", kListStyle | LBS_WANTKEYBOARDINPUT, WS_EX_CLIENTEDGE, kList2Id);
   const HWND text1 = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kText1Id);
   const HWND text2 = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kText2Id);
   if (!command1 || !list1 || !list2 || !text1 || !text2) return false;
@@ -133,9 +134,10 @@ void Form1Window::PlaceControls() {
   text2_->Place();
 }
 
-void Form1Window::Attach(Form1& form, std::function<void()> query_unload) {
+void Form1Window::Attach(Form1& form, std::function<bool(bool)> query_unload) {
   form_ = &form;
   query_unload_ = std::move(query_unload);
+  AddSystemMenuItems();
   if (drop_target_registered_) return;
   auto* target = new TextDropTarget(
       [this](const DropData& data) {
@@ -207,12 +209,27 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       RestoreFocus();
       return 0;
     case WM_CLOSE:
-      QueryUnloadOnce();
-      DestroyWindow(hwnd_);
+      if (QueryUnloadOnce(/*may_ask=*/true)) DestroyWindow(hwnd_);
       return 0;
     case WM_QUERYENDSESSION:
-      QueryUnloadOnce();
+      QueryUnloadOnce(/*may_ask=*/false);
       return TRUE;
+    case WM_INITMENUPOPUP:
+      if (HIWORD(l)) UpdateSystemMenuItems(reinterpret_cast<HMENU>(w));
+      break;
+    case WM_SYSCOMMAND:
+      if (OnSystemCommand(w)) return 0;
+      break;
+    case WM_CONTEXTMENU:
+      // Shift+F10 or the context-menu key on the Search button; a right
+      // click has toggled the panel already when the button went down.
+      if (form_ && command1_ && reinterpret_cast<HWND>(w) == command1_->hwnd() && l == -1) {
+        form_->Command1_ContextKey();
+      }
+      return 0;
+    case WM_VKEYTOITEM:
+      if (list2_ && reinterpret_cast<HWND>(l) == list2_->hwnd()) return OnKeywordListKey(w);
+      return -1;
     case WM_ENDSESSION:
       OnEndSession(w != FALSE);
       return 0;
@@ -262,10 +279,11 @@ void Form1Window::RestoreFocus() {
   }
 }
 
-void Form1Window::QueryUnloadOnce() {
-  if (unloaded_) return;
+bool Form1Window::QueryUnloadOnce(bool may_ask) {
+  if (unloaded_) return true;
+  if (query_unload_ && !query_unload_(may_ask)) return false;
   unloaded_ = true;
-  if (query_unload_) query_unload_();
+  return true;
 }
 
 void Form1Window::OnEndSession(bool ending) {
@@ -275,7 +293,7 @@ void Form1Window::OnEndSession(bool ending) {
     unloaded_ = false;
     return;
   }
-  QueryUnloadOnce();
+  QueryUnloadOnce(/*may_ask=*/false);
   DestroyWindow(hwnd_);
 }
 

@@ -25,6 +25,7 @@ inline constexpr int kText1Id = 104;
 inline constexpr int kText2Id = 105;
 
 inline constexpr wchar_t kWindowCaption[] = L"Vorenta";
+inline constexpr wchar_t kWindowClass[] = L"VorentaForm1";
 inline constexpr int kAppIconId = 1;
 
 class Form1Window {
@@ -38,9 +39,11 @@ class Form1Window {
   // a client area of the design size. False when Windows refused.
   bool Create();
   // From now on events reach the form, and drops on the mail pane are taken
-  // (OLE must be initialised on this thread). `query_unload` runs once when
-  // the window closes, whichever way it closes.
-  void Attach(Form1& form, std::function<void()> query_unload);
+  // (OLE must be initialised on this thread); the form's commands join the
+  // system menu. `query_unload` runs when the window is about to close,
+  // whichever way it closes: false keeps the window open. `may_ask` is false
+  // when Windows is ending the session and nothing may wait for the user.
+  void Attach(Form1& form, std::function<bool(bool may_ask)> query_unload);
   // Lays the controls out, shows the window and puts the focus on the
   // Search button.
   void Show(int show_command);
@@ -74,7 +77,12 @@ class Form1Window {
   void KeepMinimumSize(MINMAXINFO& limits) const;
   void RememberFocus();
   void RestoreFocus();
-  void QueryUnloadOnce();
+  // True when the window may close.
+  bool QueryUnloadOnce(bool may_ask);
+  void AddSystemMenuItems();
+  void UpdateSystemMenuItems(HMENU menu);
+  bool OnSystemCommand(WPARAM command);
+  LRESULT OnKeywordListKey(WPARAM w);
   void OnEndSession(bool ending);
   void OnDestroy();
 
@@ -94,7 +102,7 @@ class Form1Window {
   std::unique_ptr<Win32MainWindow> window_;
 
   Form1* form_ = nullptr;
-  std::function<void()> query_unload_;
+  std::function<bool(bool)> query_unload_;
   bool unloaded_ = false;
   bool drop_target_registered_ = false;
   HWND last_focus_ = nullptr;

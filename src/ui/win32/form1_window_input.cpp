@@ -37,18 +37,6 @@ LRESULT WantEnter(LPARAM l) {
 
 bool IsLineBreakChar(WPARAM w) { return w == L'\r' || w == L'\n'; }
 
-std::u16string JoinSelectedLines(const ListBox& list) {
-  std::u16string text;
-  bool first = true;
-  for (int i = 0; i < list.Count(); ++i) {
-    if (!list.IsSelected(i)) continue;
-    if (!first) text += u"\r\n";
-    text += list.ItemText(i);
-    first = false;
-  }
-  return text;
-}
-
 }  // namespace
 
 LRESULT CALLBACK Form1Window::ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l,
@@ -172,9 +160,15 @@ LRESULT Form1Window::OnMailPaneButtonUp(HWND hwnd, UINT message, WPARAM w, LPARA
   return result;
 }
 
+LRESULT Form1Window::OnKeywordListKey(WPARAM w) {
+  if (form_) form_->List2_KeyDown(LOWORD(w), KeyModifiers());
+  // The list box moves its caret as usual; a removed keyword has already gone.
+  return -1;
+}
+
 void Form1Window::DragSelectedLines() {
   dragging_out_ = true;
-  DragText(JoinSelectedLines(*list1_));
+  if (form_) DragText(form_->SelectedLinesText());
   dragging_out_ = false;
 }
 

@@ -72,30 +72,37 @@ std::wstring SiblingName(const std::wstring& path, const wchar_t* suffix) {
   return path + L"." + Hex(GetCurrentProcessId()) + L"-" + Hex(counter) + suffix;
 }
 
-enum class NewFile { kWritten, kNameTaken, kFailed };
-
 // Creates a new file (never an existing one) and writes the bytes to disk. A
-// file it created and could not complete is deleted again.
-NewFile WriteNewFile(const std::wstring& path, const std::string& bytes) {
+// file it created and could not complete is deleted again. The error, or 0.
+DWORD WriteNewFile(const std::wstring& path, const std::string& bytes) {
   Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? NewFile::kNameTaken
-                                                                       : NewFile::kFailed;
+    return error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error;
   }
-  bool ok = true;
+  DWORD error = 0;
   size_t done = 0;
-  while (ok && done < bytes.size()) {
+  while (error == 0 && done < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, kMaxChunk));
     DWORD written = 0;
-    ok = WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) && written != 0;
+    if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) {
+      error = GetLastError();
+    } else if (written == 0) {
+      error = ERROR_WRITE_FAULT;
+    }
     done += written;
   }
-  ok = ok && FlushFileBuffers(file.get());
-  ok = file.Close() && ok;
-  if (!ok) DeleteFileW(path.c_str());
-  return ok ? NewFile::kWritten : NewFile::kFailed;
+  if (error == 0 && !FlushFileBuffers(file.get())) error = GetLastError();
+  if (!file.Close() && error == 0) error = GetLastError();
+  if (error != 0) DeleteFileW(path.c_str());
+  return error;
+}
+
+// Never 0 for a failure, whatever the call left behind.
+DWORD FailureCode() {
+  const DWORD error = GetLastError();
+  return error != 0 ? error : ERROR_GEN_FAILURE;
 }
 
 }  // namespace
@@ -161,29 +168,30 @@ FileContent Win32Files::Read(const std::u16string& path) const {
   return content;
 }
 
-bool Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
+FileResult Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
   const std::wstring target = LongPath(ToWide(path));
   // A folder in the file's place is never replaced (Wine's ReplaceFileW
   // would move it aside).
   const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return false;
+    return {kErrorIsFolder};
   }
   std::wstring temp;
-  NewFile result = NewFile::kNameTaken;
+  DWORD error = ERROR_FILE_EXISTS;
   // A name left over from an earlier run is passed by.
-  for (int attempt = 0; attempt < 8 && result == NewFile::kNameTaken; ++attempt) {
+  for (int attempt = 0; attempt < 8 && error == ERROR_FILE_EXISTS; ++attempt) {
     temp = SiblingName(target, L".tmp");
-    result = WriteNewFile(temp, bytes);
+    error = WriteNewFile(temp, bytes);
   }
-  if (result != NewFile::kWritten) return false;
+  if (error != 0) return {error};
   if (!Exists(target)) {
     if (MoveFileExW(temp.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return true;
+      return {};
     }
+    error = FailureCode();
     DeleteFileW(temp.c_str());
-    return false;
+    return {error};
   }
   // With a backup name, every failure of ReplaceFileW leaves the old file
   // either in its place or under the backup name, never gone.
@@ -191,12 +199,45 @@ bool Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
   if (ReplaceFileW(target.c_str(), temp.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
                    nullptr, nullptr)) {
     DeleteFileW(backup.c_str());
-    return true;
+    return {};
+  }
+  error = FailureCode();
+  // ReplaceFileW names its own failure codes; the user needs the cause.
+  if (error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+      error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+    error = ERROR_ACCESS_DENIED;
   }
   if (!Exists(target) && Exists(backup)) MoveFileExW(backup.c_str(), target.c_str(), 0);
   if (Exists(target)) DeleteFileW(backup.c_str());
   DeleteFileW(temp.c_str());
-  return false;
+  return {error};
+}
+
+FileResult Win32Files::CopyToNew(const std::u16string& from, const std::u16string& to) {
+  const std::wstring source = LongPath(ToWide(from));
+  const std::wstring target = LongPath(ToWide(to));
+  if (CopyFileW(source.c_str(), target.c_str(), /*bFailIfExists=*/TRUE)) return {};
+  const DWORD error = FailureCode();
+  return {error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error};
+}
+
+std::u16string Win32Files::ErrorText(std::uint32_t error) const {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text(buffer ? buffer : L"", length);
+  if (buffer) LocalFree(buffer);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
+    text.pop_back();
+  }
+  return FromWide(text);
+}
+
+LocalTime Win32Files::Now() const {
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
 }  // namespace vorenta

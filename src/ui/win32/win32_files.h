@@ -19,7 +19,12 @@ class Win32Files : public Files {
   // and puts it in the old file's place (ReplaceFileW, or MoveFileExW when
   // there is no old file). On any failure the old file stays as it was and
   // the new one is deleted.
-  bool Replace(const std::u16string& path, const std::string& bytes) override;
+  FileResult Replace(const std::u16string& path, const std::string& bytes) override;
+  // CopyFileW, refusing an existing target.
+  FileResult CopyToNew(const std::u16string& from, const std::u16string& to) override;
+  // FormatMessageW in the user's language, without the trailing line break.
+  std::u16string ErrorText(std::uint32_t error) const override;
+  LocalTime Now() const override;
 };
 
 // The folder of the running executable, asking GetModuleFileNameW with a

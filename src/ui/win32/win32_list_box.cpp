@@ -56,6 +56,24 @@ bool Win32ListBox::IsSelected(int index) const {
   return SendMessageW(hwnd(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
 }
 
+void Win32ListBox::SelectAll() {
+  if (AllowsManySelected()) SendMessageW(hwnd(), LB_SETSEL, TRUE, -1);
+}
+
+std::vector<int> Win32ListBox::SelectedIndexes() const {
+  if (!AllowsManySelected()) {
+    const LRESULT current = SendMessageW(hwnd(), LB_GETCURSEL, 0, 0);
+    return current == LB_ERR ? std::vector<int>{} : std::vector<int>{static_cast<int>(current)};
+  }
+  const LRESULT count = SendMessageW(hwnd(), LB_GETSELCOUNT, 0, 0);
+  if (count <= 0) return {};
+  std::vector<int> indexes(static_cast<size_t>(count));
+  const LRESULT got = SendMessageW(hwnd(), LB_GETSELITEMS, static_cast<WPARAM>(count),
+                                   reinterpret_cast<LPARAM>(indexes.data()));
+  indexes.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return indexes;
+}
+
 int Win32ListBox::ItemAt(POINT client_point) const {
   const LRESULT hit =
       SendMessageW(hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(client_point.x, client_point.y));

@@ -18,6 +18,8 @@ class Win32ListBox : public Win32Control<ListBox> {
   int CurrentIndex() const override;
   void SetSelected(int index) override;
   bool IsSelected(int index) const override;
+  void SelectAll() override;
+  std::vector<int> SelectedIndexes() const override;
 
   // The item under a point in client pixels, or kNoItem.
   int ItemAt(POINT client_point) const;

@@ -1,0 +1,66 @@
+#pragma once
+// Everything the program says to the user: menu entries, control names, cue
+// banners and messages. The words live in one file (texts_ja.cpp), so that
+// another language is one file's work.
+
+#include <cstdint>
+#include <string>
+
+#include "ui/platform.h"
+
+namespace vorenta::texts {
+
+// The caption of every message box, and the names of its standard buttons.
+extern const char16_t kMessageTitle[];
+extern const char16_t kButtonYes[];
+extern const char16_t kButtonNo[];
+extern const char16_t kButtonCancel[];
+
+// The window's system menu. A tab separates an entry from its key.
+extern const char16_t kMenuTogglePanel[];
+extern const char16_t kMenuRemoveKeyword[];
+extern const char16_t kMenuCopyLines[];
+extern const char16_t kMenuOpenSenderPage[];
+extern const char16_t kMenuRegisterSender[];
+extern const char16_t kMenuFuzzySearch[];
+extern const char16_t kMenuAlwaysOnTop[];
+extern const char16_t kMenuRememberPlacement[];
+extern const char16_t kMenuAbout[];
+
+// Names that screen readers announce, and the hints shown in empty boxes.
+extern const char16_t kNameMailPane[];
+extern const char16_t kNameKeywordList[];
+extern const char16_t kNameUrlBox[];
+extern const char16_t kNameKeywordBox[];
+extern const char16_t kCueKeywordBox[];
+extern const char16_t kCueUrlBox[];
+
+// Why a file could not be written, in plain words: the system's own text
+// for the error, or ours where the system's would mislead.
+std::u16string FailureReason(std::uint32_t error, const std::u16string& system_text);
+
+// A file could not be saved. `what` names the content ("キーワード" ...),
+// `reason` is the system's description of the error.
+UserMessage SaveFailed(const std::u16string& what_heading, const std::u16string& path,
+                       const std::u16string& reason);
+UserMessage KeywordsNotSaved(const std::u16string& path, const std::u16string& reason);
+UserMessage OptionsNotSaved(const std::u16string& path, const std::u16string& reason);
+UserMessage SendersNotSaved(const std::u16string& path, const std::u16string& reason);
+
+// The keyword file could not be read cleanly; its bytes were kept under
+// another name before the first save replaced it.
+UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16string& kept_as);
+
+// At close, when the last save of the keywords failed.
+UserMessage UnsavedKeywordsAtClose(const std::u16string& path, const std::u16string& reason);
+extern const char16_t kChoiceSaveAgain[];
+extern const char16_t kChoiceCloseWithoutSaving[];
+extern const char16_t kChoiceDoNotClose[];
+
+// A sender row was added to the user's sender file.
+UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,
+                             const std::u16string& path);
+
+UserMessage About(const std::u16string& version, const std::u16string& folder);
+
+}  // namespace vorenta::texts

@@ -1,0 +1,103 @@
+// The program's words, in Japanese.
+
+#include "ui/texts.h"
+
+namespace vorenta::texts {
+
+const char16_t kMessageTitle[] = u"Vorenta";
+const char16_t kButtonYes[] = u"はい";
+const char16_t kButtonNo[] = u"いいえ";
+const char16_t kButtonCancel[] = u"キャンセル";
+
+const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&K)\tShift+F10";
+const char16_t kMenuRemoveKeyword[] = u"選んだキーワードを削除(&D)\tDelete";
+const char16_t kMenuCopyLines[] = u"選んだ行をコピー(&C)\tCtrl+C";
+const char16_t kMenuOpenSenderPage[] = u"差出人の新着ページを開く(&O)\tShift+右クリック";
+const char16_t kMenuRegisterSender[] = u"この差出人を登録(&R)...";
+const char16_t kMenuFuzzySearch[] =
+    u"あいまい検索（全角/半角・ひらがな/カタカナ・大文字/小文字を区別しない）(&F)";
+const char16_t kMenuAlwaysOnTop[] = u"常に手前に表示(&T)";
+const char16_t kMenuRememberPlacement[] = u"位置とサイズを記憶(&P)";
+const char16_t kMenuAbout[] = u"バージョン情報(&V)...";
+
+const char16_t kNameMailPane[] = u"メール";
+const char16_t kNameKeywordList[] = u"キーワード一覧";
+const char16_t kNameUrlBox[] = u"URL";
+const char16_t kNameKeywordBox[] = u"キーワード入力";
+const char16_t kCueKeywordBox[] = u"キーワードを入力して Enter";
+const char16_t kCueUrlBox[] = u"行をクリックすると URL がここに入ります";
+
+std::u16string FailureReason(std::uint32_t error, const std::u16string& system_text) {
+  if (error == kErrorIsFolder) return u"同じ名前のフォルダーがあるため、ファイルを作れません。";
+  if (!system_text.empty()) return system_text;
+  std::u16string number;
+  for (char c : std::to_string(error)) number += static_cast<char16_t>(c);
+  return u"エラー番号 " + number;
+}
+
+const char16_t kChoiceSaveAgain[] = u"もう一度保存する";
+const char16_t kChoiceCloseWithoutSaving[] =
+    u"保存せずに閉じる\n今回追加・削除したキーワードは失われます";
+const char16_t kChoiceDoNotClose[] = u"閉じない";
+
+namespace {
+
+const char16_t kMoveHint[] =
+    u"Vorenta.exe を、書き込みのできるフォルダー（たとえば「ドキュメント」の中に作ったフォルダー）"
+    u"に移してから起動し直してください。キーワードのファイル SMdata1.dat も一緒に移してください。";
+
+std::u16string FileAndReason(const std::u16string& path, const std::u16string& reason) {
+  return u"ファイル: " + path + u"\n理由: " + reason;
+}
+
+}  // namespace
+
+UserMessage SaveFailed(const std::u16string& what_heading, const std::u16string& path,
+                       const std::u16string& reason) {
+  return {what_heading, FileAndReason(path, reason) + u"\n\n" + kMoveHint, /*warning=*/true};
+}
+
+UserMessage KeywordsNotSaved(const std::u16string& path, const std::u16string& reason) {
+  return SaveFailed(u"キーワードを保存できませんでした。", path,
+                    reason + u"\n\n画面のキーワード一覧はそのまま残っています。");
+}
+
+UserMessage OptionsNotSaved(const std::u16string& path, const std::u16string& reason) {
+  return SaveFailed(u"設定を保存できませんでした。", path,
+                    reason + u"\n\n設定は、このまま閉じるまで有効です。");
+}
+
+UserMessage SendersNotSaved(const std::u16string& path, const std::u16string& reason) {
+  return SaveFailed(u"差出人を登録できませんでした。", path, reason);
+}
+
+UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16string& kept_as) {
+  return {u"読み取れなかったキーワードのファイルを別の名前で残しました。",
+          u"起動したときに読み取れなかったファイル、または文字化けしていたファイルを、"
+          u"上書きする前に次の名前でコピーしました。\n\n元のファイル: " +
+              path + u"\n残したファイル: " + kept_as +
+              u"\n\n中身が必要なときは、メモ帳などで開いてください。",
+          /*warning=*/true};
+}
+
+UserMessage UnsavedKeywordsAtClose(const std::u16string& path, const std::u16string& reason) {
+  return {u"キーワードの変更がまだ保存されていません。",
+          FileAndReason(path, reason) +
+              u"\n\n保存せずに閉じると、"
+              u"今回追加・削除したキーワードは"
+              u"失われます。",
+          /*warning=*/true};
+}
+
+UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,
+                             const std::u16string& path) {
+  return {u"差出人を登録しました。",
+          u"差出人: " + sender + u"\n新着ページ: " + page + u"\n\n登録先: " + path};
+}
+
+UserMessage About(const std::u16string& version, const std::u16string& folder) {
+  return {u"Vorenta バージョン " + version,
+          u"キーワードと設定のファイルは、次のフォルダーにあります。\n" + folder};
+}
+
+}  // namespace vorenta::texts

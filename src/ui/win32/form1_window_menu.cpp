@@ -1,0 +1,72 @@
+// The form's commands in the window's system menu.
+
+#include "ui/win32/form1_window.h"
+
+#include "ui/win32/wide_string.h"
+
+namespace vorenta {
+
+namespace {
+
+// Below the system's own commands (0xF000 and up), in steps of 16: the
+// system uses the low four bits of a system command.
+constexpr UINT kFirstMenuId = 0x1000;
+constexpr UINT kMenuIdStep = 0x10;
+
+UINT MenuIdOf(MenuCommand command) {
+  return kFirstMenuId + kMenuIdStep * static_cast<UINT>(command);
+}
+
+UINT StateOf(const MenuItem& item) {
+  return (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : 0);
+}
+
+}  // namespace
+
+void Form1Window::AddSystemMenuItems() {
+  const HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  if (!menu || !form_ || GetMenuState(menu, kFirstMenuId, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+    return;
+  }
+  // Ours come first, the system's own (move, size, close) after them.
+  UINT position = 0;
+  for (const MenuItem& item : form_->SystemMenu()) {
+    if (item.separator_before && position > 0) {
+      InsertMenuW(menu, position++, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    }
+    const std::wstring text = ToWide(item.text);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE;
+    info.wID = MenuIdOf(item.command);
+    info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+    info.fState = StateOf(item);
+    InsertMenuItemW(menu, position++, TRUE, &info);
+  }
+  InsertMenuW(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
+void Form1Window::UpdateSystemMenuItems(HMENU menu) {
+  if (!form_ || menu != GetSystemMenu(hwnd_, FALSE)) return;
+  for (const MenuItem& item : form_->SystemMenu()) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    info.fState = StateOf(item);
+    SetMenuItemInfoW(menu, MenuIdOf(item.command), FALSE, &info);
+  }
+}
+
+bool Form1Window::OnSystemCommand(WPARAM command) {
+  if (!form_) return false;
+  const UINT id = static_cast<UINT>(command & 0xFFF0);
+  for (const MenuItem& item : form_->SystemMenu()) {
+    if (MenuIdOf(item.command) != id) continue;
+    // Only what the menu offered: a disabled entry's command does nothing.
+    if (item.enabled) form_->RunMenuCommand(item.command);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace vorenta
