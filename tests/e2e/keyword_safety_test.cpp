@@ -8,6 +8,7 @@
 #include "message_dialogs.h"
 #include "newsletter.h"
 #include "real_input.h"
+#include "text_convert.h"
 #include "unix_folder.h"
 #include "vorenta_session.h"
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "wait_until.h"
+
 namespace vorenta_e2e {
 
 namespace {
@@ -19,35 +21,44 @@ std::string UnixPathOf(const std::wstring& windows_path) {
   return path;
 }
 
-// Wine starts a Unix program given by its path on drive Z:.
-bool RunChattr(const char* flag, const std::string& unix_folder) {
+// Wine starts a Unix program given by its path on drive Z:, but its handle
+// tells neither when it ends nor how: the caller looks at the effect.
+void RunChattr(const char* flag, const std::string& unix_folder) {
   std::wstring command = L"Z:\\usr\\bin\\chattr ";
   command += std::wstring(flag, flag + 2) + L" \"";
   command += std::wstring(unix_folder.begin(), unix_folder.end()) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return false;
+  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
   }
-  WaitForSingleObject(process.hProcess, 10000);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code == 0;
+}
+
+bool CanCreateFileIn(const std::wstring& folder) {
+  const std::wstring probe = folder + L"\\write-probe.tmp";
+  const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
 }
 
 }  // namespace
 
 ImmutableFolder::ImmutableFolder(const std::wstring& windows_folder)
-    : unix_folder_(UnixPathOf(windows_folder)) {
-  ok_ = !unix_folder_.empty() && RunChattr("+i", unix_folder_);
+    : windows_folder_(windows_folder), unix_folder_(UnixPathOf(windows_folder)) {
+  if (unix_folder_.empty()) return;
+  RunChattr("+i", unix_folder_);
+  ok_ = WaitUntil([&] { return !CanCreateFileIn(windows_folder_); }, std::chrono::seconds(5));
 }
 
 ImmutableFolder::~ImmutableFolder() {
-  if (ok_) RunChattr("-i", unix_folder_);
+  if (!ok_) return;
+  RunChattr("-i", unix_folder_);
+  WaitUntil([&] { return CanCreateFileIn(windows_folder_); }, std::chrono::seconds(5));
 }
 
 }  // namespace vorenta_e2e

@@ -18,6 +18,7 @@ class ImmutableFolder {
   bool ok() const { return ok_; }
 
  private:
+  std::wstring windows_folder_;
   std::string unix_folder_;
   bool ok_ = false;
 };
