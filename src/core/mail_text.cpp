@@ -4,19 +4,31 @@ namespace vorenta {
 
 std::vector<std::u16string> SplitMailText(const std::u16string& mail_text) {
   std::vector<std::u16string> lines;
-  if (mail_text.empty()) return lines;
-  std::u16string current;
-  for (char16_t c : mail_text) {
-    if (c == u'\n') continue;
-    if (c == u'\r') {
-      lines.push_back(std::move(current));
-      current.clear();
-    } else {
-      current.push_back(c);
-    }
-  }
-  lines.push_back(std::move(current));
+  MailLineReader reader(mail_text);
+  std::u16string_view line;
+  while (reader.Next(line)) lines.emplace_back(line);
   return lines;
+}
+
+bool MailLineReader::Next(std::u16string_view& line) {
+  if (done_ || text_.empty()) return false;
+  const size_t cr = text_.find(u'\r', pos_);
+  const size_t end = cr == std::u16string_view::npos ? text_.size() : cr;
+  line = text_.substr(pos_, end - pos_);
+  if (line.find(u'\n') != std::u16string_view::npos) {
+    joined_.clear();
+    for (char16_t c : line) {
+      if (c != u'\n') joined_ += c;
+    }
+    line = joined_;
+  }
+  // The piece after the last CR is a line too, empty or not.
+  if (cr == std::u16string_view::npos) {
+    done_ = true;
+  } else {
+    pos_ = cr + 1;
+  }
+  return true;
 }
 
 }  // namespace vorenta

@@ -1,6 +1,5 @@
 #include "ui/form1.h"
 
-#include "core/keyword_match.h"
 #include "core/mail_text.h"
 #include "core/sender_pages.h"
 #include "core/url_chars.h"
@@ -14,15 +13,28 @@ namespace vorenta {
 Form1::Form1(Platform& platform, SettingsStore& settings)
     : p_(platform), settings_(settings), keyword_saving_(settings, platform.Dialog) {}
 
-void Form1::GetMLData(const std::u16string& mail_text) {
-  p_.List1.Clear();
-  p_.List1.Hide();
-  for (const auto& line : SplitMailText(mail_text)) p_.List1.AddItem(line);
-  p_.List1.Show();
+void Form1::GetMLData(std::u16string_view mail_text) {
+  // Line by line from the text itself: a large mail is never held twice.
+  MailLineReader lines(mail_text);
+  p_.List1.ReplaceItems(lines);
+  highlighter_ = KeywordMatcher();
+}
+
+const KeywordMatcher& Form1::HanteiMatcher() const {
+  if (hantei_generation_ != keywords_generation_ || hantei_fold_ != options_.fuzzy_search) {
+    hantei_matcher_ = KeywordMatcher(Keywords(), options_.fuzzy_search);
+    hantei_generation_ = keywords_generation_;
+    hantei_fold_ = options_.fuzzy_search;
+  }
+  return hantei_matcher_;
 }
 
 int Form1::HANTEI(int line_index) const {
-  return FirstKeywordPosition(p_.List1.ItemText(line_index), Keywords());
+  return HanteiMatcher().FirstPosition(p_.List1.ItemText(line_index));
+}
+
+std::vector<TextRange> Form1::HighlightsIn(std::u16string_view line) const {
+  return highlighter_.Occurrences(line);
 }
 
 int Form1::LN1(const std::u16string& s, int p) const { return UrlRunLength(s, p, url_chars_); }
@@ -30,14 +42,15 @@ int Form1::LN1(const std::u16string& s, int p) const { return UrlRunLength(s, p,
 void Form1::FillUrlChars() { url_chars_ = BuildUrlChars(); }
 
 void Form1::Command1_Click() {
-  // Nothing changes the panes during the walk, so the keywords are read
-  // once instead of once per line as HANTEI would.
-  const std::vector<std::u16string> keywords = Keywords();
-  p_.List1.Hide();
-  for (int i = p_.List1.Count() - 1; i >= 0; --i) {
-    if (FirstKeywordPosition(p_.List1.ItemText(i), keywords) > 0) p_.List1.SetSelected(i);
-  }
-  p_.List1.Show();
+  // Every keyword at once, every line read once; the hits are selected in one
+  // go, adding to what was selected before.
+  KeywordMatcher matcher(Keywords(), options_.fuzzy_search);
+  std::vector<int> hits;
+  p_.List1.ForEachItem([&](int index, std::u16string_view line) {
+    if (matcher.AnyIn(line)) hits.push_back(index);
+  });
+  highlighter_ = std::move(matcher);
+  p_.List1.SelectItems(hits);
 }
 
 void Form1::Command1_MouseDown(int button, int shift) {
@@ -56,7 +69,7 @@ void Form1::List1_Click() {
 void Form1::List1_KeyDown(int key_code, int shift) {
   if (key_code == kKeyEnter) {
     // A clipboard held by another program is not an empty mail: keep the pane.
-    if (const auto text = p_.Clip.Text()) GetMLData(*text);
+    p_.Clip.UseText([this](std::u16string_view text) { GetMLData(text); });
   } else if (key_code == kKeyC && shift == kCtrlMask) {
     CopySelectedLines();
   } else if (key_code == kKeyA && shift == kCtrlMask) {
@@ -89,6 +102,7 @@ void Form1::RemoveCurrentKeyword() {
 
 void Form1::KeywordsChanged() {
   keywords_edited_ = true;
+  ++keywords_generation_;
   // Saved at once: a program killed right after an edit loses nothing.
   keyword_saving_.AfterEdit(Keywords());
 }
@@ -189,6 +203,7 @@ std::vector<std::u16string> Form1::Keywords() const {
 
 void Form1::SetKeywords(const std::vector<std::u16string>& keywords) {
   for (const auto& keyword : keywords) p_.List2.AddItem(keyword);
+  ++keywords_generation_;
 }
 
 void Form1::Form_Resize() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/keyword_matcher.h"
 #include "settings/options_file.h"
 #include "settings/settings_store.h"
 #include "ui/keyword_saving.h"
@@ -31,7 +32,7 @@ class Form1 {
   Form1(Platform& platform, SettingsStore& settings);
 
   // Window methods.
-  void GetMLData(const std::u16string& mail_text);
+  void GetMLData(std::u16string_view mail_text);
   int HANTEI(int line_index) const;
   int LN1(const std::u16string& s, int p) const;
   void FillUrlChars();
@@ -57,6 +58,10 @@ class Form1 {
   // The lines the drag and Ctrl+C carry: the selected ones, joined by CR LF.
   std::u16string SelectedLinesText() const;
 
+  // What the mail pane shows highlighted in a line: every occurrence of the
+  // keywords as of the last search, until the next paste or drop.
+  std::vector<TextRange> HighlightsIn(std::u16string_view line) const;
+
   // Saves the keywords at close; false when the user chose to keep the
   // window open (see KeywordSaving::MayClose).
   bool MayClose(bool may_ask);
@@ -80,6 +85,7 @@ class Form1 {
   void KeywordsChanged();
   void ChangeOptions(const Options& options);
   void ShowAbout();
+  const KeywordMatcher& HanteiMatcher() const;
 
   Platform& p_;
   SettingsStore& settings_;
@@ -87,6 +93,13 @@ class Form1 {
   Options options_;
   std::vector<char16_t> url_chars_;
   bool keywords_edited_ = false;
+  // Bumped at every change of the keyword list: HANTEI's matcher is built
+  // again only then.
+  int keywords_generation_ = 0;
+  mutable KeywordMatcher hantei_matcher_;
+  mutable int hantei_generation_ = -1;
+  mutable bool hantei_fold_ = false;
+  KeywordMatcher highlighter_;
 };
 
 }  // namespace vorenta

@@ -6,9 +6,13 @@
 // Text is UTF-16; counts and indexes are int; geometry is in twips.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/mail_text.h"
 
 namespace vorenta {
 
@@ -51,6 +55,16 @@ class ListBox : public Control {
   virtual void SelectAll() = 0;
   // The indexes of the selected items, ascending.
   virtual std::vector<int> SelectedIndexes() const = 0;
+
+  // Bulk work, for lists of any length: nothing is painted item by item,
+  // and the list is painted once afterwards.
+  //
+  // Replaces every item with the lines of the source; no selection after.
+  virtual void ReplaceItems(LineSource& lines) = 0;
+  // Selects the items (ascending indexes); other items keep their state.
+  virtual void SelectItems(const std::vector<int>& ascending) = 0;
+  // Visits every item in order; the text is valid during the call only.
+  virtual void ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const = 0;
 };
 
 class TextBox : public Control {
@@ -87,6 +101,9 @@ class Clipboard {
   // Empty when the clipboard holds no text; nullopt when it could not be
   // opened (another program holds it).
   virtual std::optional<std::u16string> Text() = 0;
+  // Hands the text to `use` without copying it, empty when there is none;
+  // false, without calling `use`, when the clipboard could not be opened.
+  virtual bool UseText(const std::function<void(std::u16string_view)>& use) = 0;
   virtual bool Clear() = 0;
   virtual bool SetText(const std::u16string& text) = 0;
 };

@@ -60,9 +60,11 @@ TEST_F(KeywordSearch, PaneIsHiddenDuringTheWalk) {
   form.SetKeywords({u"x"});
   Paste(u"x\rx\rx");
   const int before = memory.list1.VisibleChanges();
+  const int repaints = memory.list1.Repaints();
   form.Command1_Click();
   EXPECT_EQ(memory.list1.SelectedIndexes().size(), 3u);
   EXPECT_EQ(memory.list1.VisibleChanges(), before);
+  EXPECT_EQ(memory.list1.Repaints(), repaints + 1);
   EXPECT_TRUE(memory.list1.IsVisible());
 }
 

@@ -40,6 +40,27 @@ void MemoryListBox::SelectAll() {
   NoteChange();
 }
 
+void MemoryListBox::ReplaceItems(LineSource& lines) {
+  Clear();
+  std::u16string_view line;
+  while (lines.Next(line)) {
+    items_.emplace_back(line);
+    selected_.push_back(false);
+  }
+  ++repaints_;
+}
+
+void MemoryListBox::SelectItems(const std::vector<int>& ascending) {
+  for (int index : ascending) {
+    if (Has(index)) selected_[static_cast<size_t>(index)] = true;
+  }
+  ++repaints_;
+}
+
+void MemoryListBox::ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const {
+  for (int i = 0; i < Count(); ++i) visit(i, items_[static_cast<size_t>(i)]);
+}
+
 std::vector<int> MemoryListBox::SelectedIndexes() const {
   std::vector<int> indexes;
   for (int i = 0; i < Count(); ++i) {

@@ -49,9 +49,14 @@ class MemoryListBox : public MemoryControl<ListBox> {
   void SetCurrentIndex(int index) { current_ = index; }
   void SelectAll() override;
   std::vector<int> SelectedIndexes() const override;
+  void ReplaceItems(LineSource& lines) override;
+  void SelectItems(const std::vector<int>& ascending) override;
+  void ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const override;
   // Items added or selected while the list was visible: each would have
   // been painted on its own.
   int VisibleChanges() const { return visible_changes_; }
+  // Times the whole list was painted after bulk work.
+  int Repaints() const { return repaints_; }
 
  private:
   bool Has(int index) const { return index >= 0 && index < Count(); }
@@ -63,6 +68,7 @@ class MemoryListBox : public MemoryControl<ListBox> {
   std::vector<bool> selected_;
   int current_ = kNoItem;
   int visible_changes_ = 0;
+  int repaints_ = 0;
 };
 
 class MemoryTextBox : public MemoryControl<TextBox> {

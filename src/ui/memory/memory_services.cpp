@@ -10,6 +10,12 @@ std::optional<std::u16string> MemoryClipboard::Text() {
   return text_.value_or(std::u16string());
 }
 
+bool MemoryClipboard::UseText(const std::function<void(std::u16string_view)>& use) {
+  if (held_) return false;
+  use(text_ ? std::u16string_view(*text_) : std::u16string_view());
+  return true;
+}
+
 bool MemoryClipboard::Clear() {
   if (held_) return false;
   text_.reset();

@@ -12,6 +12,7 @@ namespace vorenta {
 class MemoryClipboard : public Clipboard {
  public:
   std::optional<std::u16string> Text() override;
+  bool UseText(const std::function<void(std::u16string_view)>& use) override;
   bool Clear() override;
   bool SetText(const std::u16string& text) override;
 

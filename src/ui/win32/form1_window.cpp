@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "ui/layout.h"
+#include "ui/win32/mail_pane_drawing.h"
 #include "ui/win32/ole_drop_target.h"
 #include "ui/win32/twips.h"
 
@@ -86,8 +87,12 @@ bool Form1Window::CreateControls() {
   constexpr DWORD kEditStyle = ES_AUTOHSCROLL | ES_LEFT;
   // Created in the tab order: the dialog manager follows the z-order.
   const HWND command1 = child(L"BUTTON", kSearchCaption, BS_PUSHBUTTON, 0, kCommand1Id);
+  // Owner-drawn to show what the search found; it keeps its strings for
+  // screen readers and LB_GETTEXT, and scrolls sideways to long lines.
+  constexpr DWORD kMailPaneStyle =
+      LBS_EXTENDEDSEL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_HSCROLL;
   const HWND list1 =
-      child(L"LISTBOX", L"", kListStyle | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE, kList1Id);
+      child(L"LISTBOX", L"", kListStyle | kMailPaneStyle, WS_EX_CLIENTEDGE, kList1Id);
   // Keys reach the window as WM_VKEYTOITEM: Delete removes a keyword.
   const HWND list2 =
       child(L"LISTBOX", L"", kListStyle | LBS_WANTKEYBOARDINPUT, WS_EX_CLIENTEDGE, kList2Id);
@@ -106,10 +111,10 @@ bool Form1Window::CreateControls() {
   SendMessageW(text1, EM_SETLIMITTEXT, 0, 0);
   SendMessageW(text2, EM_SETLIMITTEXT, 0, 0);
 
-  const auto self = reinterpret_cast<DWORD_PTR>(this);
-  SetWindowSubclass(command1, ControlProc, kCommand1Id, self);
-  SetWindowSubclass(list1, ControlProc, kList1Id, self);
-  SetWindowSubclass(text2, ControlProc, kText2Id, self);
+  TakeOverMessages(command1, command1_proc_);
+  TakeOverMessages(list1, list1_proc_);
+  TakeOverMessages(text2, text2_proc_);
+  list1_->MeasureWidthsWith([this](std::u16string_view line) { return MailLineWidth(line); });
   return true;
 }
 
@@ -124,6 +129,44 @@ void Form1Window::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
   set(text2_->hwnd(), fonts->message());
   // Only now may the old fonts go.
   fonts_ = std::move(fonts);
+  // An owner-drawn list is told its line height; the widths change too.
+  const HDC dc = GetDC(list1_->hwnd());
+  const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old_font);
+  ReleaseDC(list1_->hwnd(), dc);
+  mail_line_height_ = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
+  SendMessageW(list1_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(mail_line_height_, 0));
+  list1_->MeasureWidthsWith([this](std::u16string_view line) { return MailLineWidth(line); });
+}
+
+int Form1Window::MailLineWidth(std::u16string_view line) const {
+  if (!fonts_ || !list1_) return 0;
+  const HDC dc = GetDC(list1_->hwnd());
+  const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
+  const int width = MeasureLine(dc, line) + kMailLineIndent;
+  SelectObject(dc, old_font);
+  ReleaseDC(list1_->hwnd(), dc);
+  return width;
+}
+
+void Form1Window::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) {
+    // An empty list with the focus: only its focus rectangle.
+    if (item.itemAction == ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+    return;
+  }
+  const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
+  std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+  const LRESULT copied = length > 0 ? SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID,
+                                                   reinterpret_cast<LPARAM>(text.data()))
+                                    : 0;
+  const std::u16string_view line(reinterpret_cast<const char16_t*>(text.data()),
+                                 copied > 0 ? static_cast<size_t>(copied) : 0);
+  const HGDIOBJ old_font = fonts_ ? SelectObject(item.hDC, fonts_->mail_pane()) : nullptr;
+  DrawMailLine(item, line, form_ ? form_->HighlightsIn(line) : std::vector<TextRange>{});
+  if (old_font) SelectObject(item.hDC, old_font);
 }
 
 void Form1Window::PlaceControls() {
@@ -227,6 +270,19 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
         form_->Command1_ContextKey();
       }
       return 0;
+    case WM_MEASUREITEM: {
+      // Sent while the mail pane is created, before its font is known.
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+      if (measure->CtlID != kList1Id) break;
+      measure->itemHeight = static_cast<UINT>(mail_line_height_ > 0 ? mail_line_height_ : 16);
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      if (item->CtlID != kList1Id) break;
+      DrawMailPaneItem(*item);
+      return TRUE;
+    }
     case WM_VKEYTOITEM:
       if (list2_ && reinterpret_cast<HWND>(l) == list2_->hwnd()) return OnKeywordListKey(w);
       return -1;

@@ -61,8 +61,12 @@ class Form1Window {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
-  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l,
-                                      UINT_PTR control_id, DWORD_PTR self);
+  // The controls with handlers have their window procedure replaced (not
+  // SetWindowSubclass: under Wine that makes every message of a busy list
+  // about ten times dearer); the original one is called on.
+  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  void TakeOverMessages(HWND control, WNDPROC& original);
+  LRESULT CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
   LRESULT HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
@@ -71,6 +75,8 @@ class Form1Window {
 
   bool CreateControls();
   void ApplyFonts(std::unique_ptr<WindowFonts> fonts);
+  int MailLineWidth(std::u16string_view line) const;
+  void DrawMailPaneItem(const DRAWITEMSTRUCT& item);
   void PlaceControls();
   void OnCommand(int control_id, int notification);
   void OnDpiChanged(int dpi, const RECT& suggested);
@@ -92,6 +98,10 @@ class Form1Window {
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
+  WNDPROC command1_proc_ = nullptr;
+  WNDPROC list1_proc_ = nullptr;
+  WNDPROC text2_proc_ = nullptr;
+  int mail_line_height_ = 0;
   WindowDpi dpi_;
   std::unique_ptr<WindowFonts> fonts_;
   std::unique_ptr<Win32PushButton> command1_;

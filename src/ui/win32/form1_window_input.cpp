@@ -39,14 +39,43 @@ bool IsLineBreakChar(WPARAM w) { return w == L'\r' || w == L'\n'; }
 
 }  // namespace
 
-LRESULT CALLBACK Form1Window::ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l,
-                                          UINT_PTR control_id, DWORD_PTR self) {
+void Form1Window::TakeOverMessages(HWND control, WNDPROC& original) {
+  SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+}
+
+LRESULT CALLBACK Form1Window::ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, ControlProc, control_id);
-    return DefSubclassProc(hwnd, message, w, l);
+    const LRESULT result = self->CallOriginal(hwnd, message, w, l);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return result;
   }
-  return reinterpret_cast<Form1Window*>(self)->HandleControlMessage(static_cast<int>(control_id),
-                                                                    hwnd, message, w, l);
+  return self->HandleControlMessage(GetDlgCtrlID(hwnd), hwnd, message, w, l);
+}
+
+LRESULT Form1Window::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  WNDPROC original = nullptr;
+  if (command1_ && hwnd == command1_->hwnd()) original = command1_proc_;
+  if (list1_ && hwnd == list1_->hwnd()) original = list1_proc_;
+  if (text2_ && hwnd == text2_->hwnd()) original = text2_proc_;
+  // Controls not yet or no longer wrapped: by their identifiers.
+  if (!original) {
+    switch (GetDlgCtrlID(hwnd)) {
+      case kCommand1Id:
+        original = command1_proc_;
+        break;
+      case kList1Id:
+        original = list1_proc_;
+        break;
+      case kText2Id:
+        original = text2_proc_;
+        break;
+    }
+  }
+  return original ? CallWindowProcW(original, hwnd, message, w, l)
+                  : DefWindowProcW(hwnd, message, w, l);
 }
 
 LRESULT Form1Window::HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w,
@@ -61,7 +90,7 @@ LRESULT Form1Window::HandleControlMessage(int control_id, HWND hwnd, UINT messag
         return HandleKeywordBoxMessage(hwnd, message, w, l);
     }
   }
-  return DefSubclassProc(hwnd, message, w, l);
+  return CallOriginal(hwnd, message, w, l);
 }
 
 LRESULT Form1Window::HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
@@ -81,13 +110,13 @@ LRESULT Form1Window::HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPAR
       form_->Command1_MouseDown(kButtonMiddle, MouseModifiers(w));
       break;
   }
-  return DefSubclassProc(hwnd, message, w, l);
+  return CallOriginal(hwnd, message, w, l);
 }
 
 LRESULT Form1Window::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_GETDLGCODE:
-      return DefSubclassProc(hwnd, message, w, l) | WantEnter(l);
+      return CallOriginal(hwnd, message, w, l) | WantEnter(l);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       form_->List1_KeyDown(static_cast<int>(w), KeyModifiers());
@@ -96,7 +125,7 @@ LRESULT Form1Window::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LP
       if (message == WM_CHAR && IsLineBreakChar(w)) return 0;
       // Moving through the lines with the keys is a click on the new line.
       mail_pane_keyboard_ = true;
-      const LRESULT result = DefSubclassProc(hwnd, message, w, l);
+      const LRESULT result = CallOriginal(hwnd, message, w, l);
       mail_pane_keyboard_ = false;
       return result;
     }
@@ -106,13 +135,13 @@ LRESULT Form1Window::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LP
     case WM_LBUTTONUP:
       return OnMailPaneButtonUp(hwnd, message, w, l);
   }
-  return DefSubclassProc(hwnd, message, w, l);
+  return CallOriginal(hwnd, message, w, l);
 }
 
 LRESULT Form1Window::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_GETDLGCODE:
-      return DefSubclassProc(hwnd, message, w, l) | WantEnter(l);
+      return CallOriginal(hwnd, message, w, l) | WantEnter(l);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       form_->Text2_KeyDown(static_cast<int>(w), KeyModifiers());
@@ -122,7 +151,7 @@ LRESULT Form1Window::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, 
       if (IsLineBreakChar(w)) return 0;
       break;
   }
-  return DefSubclassProc(hwnd, message, w, l);
+  return CallOriginal(hwnd, message, w, l);
 }
 
 // A press on a line that is already selected may start a drag of the
@@ -133,7 +162,7 @@ LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPA
   const int item = list1_->ItemAt(point);
   mail_pane_pressed_ = item != ListBox::kNoItem;
   if (!mail_pane_pressed_ || !list1_->IsSelected(item) || (w & (MK_SHIFT | MK_CONTROL))) {
-    return DefSubclassProc(hwnd, message, w, l);
+    return CallOriginal(hwnd, message, w, l);
   }
   // A press focuses a list box, whether it turns into a click or a drag.
   SetFocus(hwnd);
@@ -144,7 +173,7 @@ LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPA
   }
   // The release was consumed while watching for a drag: hand the list box
   // both halves of the click.
-  DefSubclassProc(hwnd, message, w, l);
+  CallOriginal(hwnd, message, w, l);
   return OnMailPaneButtonUp(hwnd, WM_LBUTTONUP, w & ~static_cast<WPARAM>(MK_LBUTTON), l);
 }
 
@@ -152,7 +181,7 @@ LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPA
 // so that clicking the line that is already selected copies its address
 // again.
 LRESULT Form1Window::OnMailPaneButtonUp(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  const LRESULT result = DefSubclassProc(hwnd, message, w, l);
+  const LRESULT result = CallOriginal(hwnd, message, w, l);
   if (mail_pane_pressed_) {
     mail_pane_pressed_ = false;
     if (form_) form_->List1_Click();

@@ -54,6 +54,18 @@ std::u16string ReadWideText(HGLOBAL memory) {
   return FromWide(begin, static_cast<std::size_t>(std::find(begin, end, L'\0') - begin));
 }
 
+void UseWideText(HGLOBAL memory, const std::function<void(std::u16string_view)>& use) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  LockedGlobal block(memory);
+  if (!block.data()) {
+    use({});
+    return;
+  }
+  const auto* begin = static_cast<const char16_t*>(block.data());
+  const auto* end = begin + block.size() / sizeof(char16_t);
+  use(std::u16string_view(begin, static_cast<std::size_t>(std::find(begin, end, u'\0') - begin)));
+}
+
 std::u16string ReadAnsiText(HGLOBAL memory) {
   LockedGlobal block(memory);
   if (!block.data()) return {};

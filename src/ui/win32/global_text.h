@@ -5,12 +5,17 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace vorenta {
 
 // CF_UNICODETEXT: up to the first NUL or the end of the block.
 std::u16string ReadWideText(HGLOBAL memory);
+
+// The same text, handed to `use` while the block is locked.
+void UseWideText(HGLOBAL memory, const std::function<void(std::u16string_view)>& use);
 
 // CF_TEXT: bytes in the ANSI code page, up to the first NUL or the end of
 // the block.

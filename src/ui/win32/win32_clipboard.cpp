@@ -29,6 +29,19 @@ std::optional<std::u16string> Win32Clipboard::Text() {
   return std::u16string();
 }
 
+bool Win32Clipboard::UseText(const std::function<void(std::u16string_view)>& use) {
+  if (!Open()) return false;
+  ClipboardCloser closer;
+  if (HANDLE wide = GetClipboardData(CF_UNICODETEXT)) {
+    UseWideText(wide, use);
+  } else if (HANDLE ansi = GetClipboardData(CF_TEXT)) {
+    use(ReadAnsiText(ansi));
+  } else {
+    use({});
+  }
+  return true;
+}
+
 bool Win32Clipboard::Clear() {
   if (!Open()) return false;
   ClipboardCloser closer;

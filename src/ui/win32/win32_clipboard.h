@@ -20,6 +20,8 @@ class Win32Clipboard : public Clipboard {
   explicit Win32Clipboard(HWND owner, ClipboardRetry retry = {}) : owner_(owner), retry_(retry) {}
 
   std::optional<std::u16string> Text() override;
+  // The wide text is used where it lies, while the clipboard is open.
+  bool UseText(const std::function<void(std::u16string_view)>& use) override;
   bool Clear() override;
   bool SetText(const std::u16string& text) override;
 

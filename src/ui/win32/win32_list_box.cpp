@@ -1,19 +1,78 @@
 #include "ui/win32/win32_list_box.h"
 
+#include <algorithm>
+
+#include "core/text_columns.h"
 #include "ui/win32/wide_string.h"
 
 namespace vorenta {
 
-void Win32ListBox::Clear() { SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0); }
+namespace {
+
+// Lines measured with the real font after a fill: the widest by estimate.
+constexpr int kWidthCandidates = 64;
+// Room after the widest line, so that its last character is not at the edge.
+constexpr int kExtentPadding = 8;
+
+// Painting off while the list changes, then one repaint of the whole list.
+class RedrawSuspended {
+ public:
+  explicit RedrawSuspended(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
+  ~RedrawSuspended() {
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+  }
+  RedrawSuspended(const RedrawSuspended&) = delete;
+  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+ private:
+  HWND list_;
+};
+
+}  // namespace
+
+void Win32ListBox::Clear() {
+  SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+  widest_ = WidestLines(measure_ ? kWidthCandidates : 0);
+  UpdateHorizontalExtent();
+}
 
 void Win32ListBox::AddItem(const std::u16string& text) {
   const std::wstring wide = ToWide(text);
-  SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  const LRESULT added =
+      SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (!measure_ || added < 0) return;
+  widest_.Offer(static_cast<int>(added), DisplayColumns(text));
+  UpdateHorizontalExtent();
+}
+
+void Win32ListBox::ReplaceItems(LineSource& lines) {
+  RedrawSuspended quiet(hwnd());
+  SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+  widest_ = WidestLines(measure_ ? kWidthCandidates : 0);
+  std::wstring item;
+  std::u16string_view line;
+  for (int index = 0; lines.Next(line); ++index) {
+    item.assign(line.begin(), line.end());
+    const LRESULT added =
+        SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    // Out of memory: the lines that fit are shown.
+    if (added == LB_ERR || added == LB_ERRSPACE) break;
+    if (measure_) widest_.Offer(index, DisplayColumns(line));
+  }
+  UpdateHorizontalExtent();
 }
 
 void Win32ListBox::RemoveItem(int index) {
   if (index < 0 || index >= Count()) return;
   SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  // The indexes behind it moved: estimate again from what is left.
+  if (measure_) {
+    widest_ = WidestLines(kWidthCandidates);
+    ForEachItem(
+        [this](int i, std::u16string_view line) { widest_.Offer(i, DisplayColumns(line)); });
+    UpdateHorizontalExtent();
+  }
 }
 
 std::u16string Win32ListBox::ItemText(int index) const {
@@ -26,6 +85,21 @@ std::u16string Win32ListBox::ItemText(int index) const {
   if (copied == LB_ERR) return {};
   text.resize(static_cast<std::size_t>(copied));
   return FromWide(text);
+}
+
+void Win32ListBox::ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const {
+  const int count = Count();
+  std::wstring text;
+  for (int index = 0; index < count; ++index) {
+    const LRESULT length = SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) continue;
+    if (text.size() < static_cast<size_t>(length) + 1) text.resize(static_cast<size_t>(length) + 1);
+    const LRESULT copied = SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    if (copied == LB_ERR) continue;
+    visit(index, std::u16string_view(reinterpret_cast<const char16_t*>(text.data()),
+                                     static_cast<size_t>(copied)));
+  }
 }
 
 int Win32ListBox::Count() const {
@@ -48,6 +122,23 @@ void Win32ListBox::SetSelected(int index) {
     SendMessageW(hwnd(), LB_SETSEL, TRUE, static_cast<LPARAM>(index));
   } else {
     SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+}
+
+void Win32ListBox::SelectItems(const std::vector<int>& ascending) {
+  RedrawSuspended quiet(hwnd());
+  const int count = Count();
+  if (!AllowsManySelected()) {
+    if (!ascending.empty()) SetSelected(ascending.back());
+    return;
+  }
+  for (size_t i = 0; i < ascending.size();) {
+    const int first = ascending[i];
+    int last = first;
+    while (++i < ascending.size() && ascending[i] == last + 1) last = ascending[i];
+    if (first < 0 || last >= count) continue;
+    // First before last: the reverse order would deselect the run.
+    SendMessageW(hwnd(), LB_SELITEMRANGEEX, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
   }
 }
 
@@ -75,12 +166,35 @@ std::vector<int> Win32ListBox::SelectedIndexes() const {
 }
 
 int Win32ListBox::ItemAt(POINT client_point) const {
-  const LRESULT hit =
-      SendMessageW(hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(client_point.x, client_point.y));
-  // The high word is set when the point lies outside every item.
-  if (HIWORD(hit) != 0) return kNoItem;
-  const int index = LOWORD(hit);
-  return index < Count() ? index : kNoItem;
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  if (!PtInRect(&client, client_point)) return kNoItem;
+  const LRESULT top = SendMessageW(hwnd(), LB_GETTOPINDEX, 0, 0);
+  const LRESULT height = SendMessageW(hwnd(), LB_GETITEMHEIGHT, 0, 0);
+  if (top == LB_ERR || height == LB_ERR || height <= 0) return kNoItem;
+  const long long index = static_cast<long long>(top) + client_point.y / height;
+  return index < Count() ? static_cast<int>(index) : kNoItem;
+}
+
+void Win32ListBox::MeasureWidthsWith(std::function<int(std::u16string_view)> measure) {
+  const bool first = !measure_;
+  measure_ = std::move(measure);
+  if (first) {
+    widest_ = WidestLines(kWidthCandidates);
+    ForEachItem(
+        [this](int i, std::u16string_view line) { widest_.Offer(i, DisplayColumns(line)); });
+  }
+  UpdateHorizontalExtent();
+}
+
+void Win32ListBox::UpdateHorizontalExtent() {
+  if (!measure_) return;
+  int widest = 0;
+  for (int index : widest_.Indexes()) {
+    widest = std::max(widest, measure_(ItemText(index)));
+  }
+  SendMessageW(hwnd(), LB_SETHORIZONTALEXTENT,
+               static_cast<WPARAM>(widest ? widest + kExtentPadding : 0), 0);
 }
 
 bool Win32ListBox::AllowsManySelected() const {

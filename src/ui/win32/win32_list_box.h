@@ -2,6 +2,11 @@
 // A real LISTBOX. Single or extended selection is read from the control's
 // own style.
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/text_columns.h"
 #include "ui/win32/win32_control.h"
 
 namespace vorenta {
@@ -20,12 +25,29 @@ class Win32ListBox : public Win32Control<ListBox> {
   bool IsSelected(int index) const override;
   void SelectAll() override;
   std::vector<int> SelectedIndexes() const override;
+  // The control stays visible with its painting suspended: under Wine a
+  // hidden list box fills ten times slower than one that does not redraw.
+  void ReplaceItems(LineSource& lines) override;
+  // One message per run of consecutive items.
+  void SelectItems(const std::vector<int>& ascending) override;
+  void ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const override;
 
-  // The item under a point in client pixels, or kNoItem.
+  // The item under a point in client pixels, or kNoItem; any index, not
+  // only those that fit the 16 bits of LB_ITEMFROMPOINT.
   int ItemAt(POINT client_point) const;
+
+  // Lets the list scroll sideways as far as its widest line: `measure`
+  // gives a line's width in pixels with the list's font. Called again when
+  // the font changes, it measures anew.
+  void MeasureWidthsWith(std::function<int(std::u16string_view)> measure);
 
  private:
   bool AllowsManySelected() const;
+  void UpdateHorizontalExtent();
+
+  std::function<int(std::u16string_view)> measure_;
+  // The lines that may be the widest, by estimate.
+  WidestLines widest_{0};
 };
 
 }  // namespace vorenta

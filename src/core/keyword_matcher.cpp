@@ -1,0 +1,189 @@
+#include "core/keyword_matcher.h"
+
+#include <algorithm>
+#include <map>
+
+#include "core/fold.h"
+
+namespace vorenta {
+
+namespace {
+
+constexpr size_t kUnitCount = 0x10000;
+
+}  // namespace
+
+KeywordMatcher::KeywordMatcher(const std::vector<std::u16string>& keywords, bool fold)
+    : fold_(fold), keyword_count_(static_cast<std::uint32_t>(keywords.size())) {
+  std::vector<std::u16string> folded;
+  folded.reserve(keywords.size());
+  for (const auto& keyword : keywords) folded.push_back(fold ? FoldText(keyword) : keyword);
+  Build(folded);
+}
+
+void KeywordMatcher::Build(const std::vector<std::u16string>& keywords) {
+  classes_.assign(kUnitCount, 0);
+  std::uint32_t class_count = 1;
+  for (const auto& keyword : keywords) {
+    for (char16_t unit : keyword) {
+      if (classes_[unit] == 0) classes_[unit] = class_count++;
+    }
+  }
+
+  // The trie, with children in ordered maps while it grows.
+  std::vector<std::map<std::uint32_t, State>> children(1);
+  std::vector<std::uint32_t> own_first(1, kNone), own_length(1, 0);
+  for (std::uint32_t index = 0; index < keywords.size(); ++index) {
+    const std::u16string& keyword = keywords[index];
+    if (keyword.empty()) {
+      empty_keyword_ = std::min(empty_keyword_, index);
+      continue;
+    }
+    State state = 0;
+    for (char16_t unit : keyword) {
+      const std::uint32_t unit_class = classes_[unit];
+      const auto found = children[state].find(unit_class);
+      if (found != children[state].end()) {
+        state = found->second;
+        continue;
+      }
+      const State added = static_cast<State>(children.size());
+      children[state].emplace(unit_class, added);
+      children.emplace_back();
+      own_first.push_back(kNone);
+      own_length.push_back(0);
+      state = added;
+    }
+    if (own_first[state] == kNone) {
+      own_first[state] = index;
+      own_length[state] = static_cast<std::uint32_t>(keyword.size());
+    }
+  }
+
+  const size_t states = children.size();
+  edge_begin_.assign(states + 1, 0);
+  edge_class_.clear();
+  edge_target_.clear();
+  for (size_t s = 0; s < states; ++s) {
+    edge_begin_[s] = static_cast<std::uint32_t>(edge_class_.size());
+    for (const auto& [unit_class, target] : children[s]) {
+      edge_class_.push_back(unit_class);
+      edge_target_.push_back(target);
+    }
+  }
+  edge_begin_[states] = static_cast<std::uint32_t>(edge_class_.size());
+  root_next_.assign(class_count, 0);
+  for (const auto& [unit_class, target] : children[0]) root_next_[unit_class] = target;
+
+  // Suffix links and outputs, breadth first so that a state's suffix state
+  // is done before it.
+  fail_.assign(states, 0);
+  first_keyword_ = own_first;
+  first_length_ = own_length;
+  longest_ = own_length;
+  std::vector<State> queue;
+  queue.reserve(states);
+  for (const auto& [unit_class, target] : children[0]) queue.push_back(target);
+  for (size_t head = 0; head < queue.size(); ++head) {
+    const State state = queue[head];
+    const State suffix = fail_[state];
+    if (first_keyword_[suffix] < first_keyword_[state]) {
+      first_keyword_[state] = first_keyword_[suffix];
+      first_length_[state] = first_length_[suffix];
+    }
+    longest_[state] = std::max(longest_[state], longest_[suffix]);
+    for (const auto& [unit_class, target] : children[state]) {
+      fail_[target] = Next(suffix, unit_class);
+      queue.push_back(target);
+    }
+  }
+}
+
+KeywordMatcher::State KeywordMatcher::Next(State state, std::uint32_t unit_class) const {
+  if (unit_class == 0) return 0;
+  while (state != 0) {
+    const std::uint32_t end = edge_begin_[state + 1];
+    for (std::uint32_t e = edge_begin_[state]; e < end; ++e) {
+      if (edge_class_[e] == unit_class) return edge_target_[e];
+      if (edge_class_[e] > unit_class) break;
+    }
+    state = fail_[state];
+  }
+  return root_next_[unit_class];
+}
+
+template <typename Visit>
+void KeywordMatcher::Scan(std::u16string_view line, Visit&& visit) const {
+  if (classes_.empty()) return;
+  if (fold_) origin_.clear();
+  State state = 0;
+  int folded_index = 0;
+  const size_t size = line.size();
+  for (size_t i = 0; i < size; ++folded_index) {
+    char16_t unit = line[i];
+    size_t taken = 1;
+    if (fold_) {
+      origin_.push_back(static_cast<int>(i));
+      const char16_t composed = i + 1 < size ? ComposeHalfwidthKana(unit, line[i + 1]) : 0;
+      if (composed != 0) {
+        unit = composed;
+        taken = 2;
+      } else {
+        unit = FoldUnit(unit);
+      }
+    }
+    i += taken;
+    state = Next(state, classes_[unit]);
+    if (!visit(state, static_cast<int>(i), folded_index)) return;
+  }
+}
+
+int KeywordMatcher::StartOf(int last, std::uint32_t length) const {
+  const int first = last - static_cast<int>(length) + 1;
+  return fold_ ? origin_[static_cast<size_t>(first)] : first;
+}
+
+int KeywordMatcher::FirstPosition(std::u16string_view line) const {
+  if (line.empty()) return 0;
+  std::uint32_t best = empty_keyword_;
+  int position = best == kNone ? 0 : 1;
+  Scan(line, [&](State state, int /*end*/, int last) {
+    if (first_keyword_[state] < best) {
+      best = first_keyword_[state];
+      position = StartOf(last, first_length_[state]) + 1;
+    }
+    // Nothing can come before the first keyword.
+    return best != 0;
+  });
+  return position;
+}
+
+bool KeywordMatcher::AnyIn(std::u16string_view line) const {
+  if (line.empty()) return false;
+  if (empty_keyword_ != kNone) return true;
+  bool found = false;
+  Scan(line, [&](State state, int, int) {
+    found = first_keyword_[state] != kNone;
+    return !found;
+  });
+  return found;
+}
+
+std::vector<TextRange> KeywordMatcher::Occurrences(std::u16string_view line) const {
+  std::vector<TextRange> ranges;
+  Scan(line, [&](State state, int end, int last) {
+    if (longest_[state] == 0) return true;
+    TextRange range{StartOf(last, longest_[state]), end};
+    // A longer keyword ending here may cover ranges found before it.
+    while (!ranges.empty() && range.begin <= ranges.back().end) {
+      range.begin = std::min(range.begin, ranges.back().begin);
+      range.end = std::max(range.end, ranges.back().end);
+      ranges.pop_back();
+    }
+    ranges.push_back(range);
+    return true;
+  });
+  return ranges;
+}
+
+}  // namespace vorenta

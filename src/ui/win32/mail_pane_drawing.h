@@ -1,0 +1,25 @@
+#pragma once
+// How the mail pane draws a line: its text in the list's font, and a
+// marker-like background behind each run that the search found.
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "core/keyword_matcher.h"
+
+namespace vorenta {
+
+// Room left of the text, as a plain list box leaves it.
+inline constexpr int kMailLineIndent = 2;
+
+// Draws one item of the owner-drawn mail pane. The list box gives the item
+// rectangle shifted by its horizontal scroll position.
+void DrawMailLine(const DRAWITEMSTRUCT& item, std::u16string_view text,
+                  const std::vector<TextRange>& highlights);
+
+// The line's width in pixels in the font selected into the device context.
+int MeasureLine(HDC dc, std::u16string_view text);
+
+}  // namespace vorenta

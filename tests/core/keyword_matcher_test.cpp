@@ -1,0 +1,109 @@
+// The all-keywords matcher agrees with the plain search, keyword by keyword,
+// on the rule of the search and on every occurrence.
+
+#include "core/keyword_matcher.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/fold.h"
+#include "core/keyword_match.h"
+
+namespace vorenta {
+namespace {
+
+using Keywords = std::vector<std::u16string>;
+
+// The rule, one keyword at a time, on folded text mapped back.
+int ReferencePosition(const std::u16string& line, const Keywords& keywords, bool fold) {
+  if (!fold) return FirstKeywordPosition(line, keywords);
+  std::vector<int> origin;
+  const std::u16string folded = FoldText(line, &origin);
+  Keywords folded_keywords;
+  for (const auto& k : keywords) folded_keywords.push_back(FoldText(k));
+  const int position = FirstKeywordPosition(folded, folded_keywords);
+  return position == 0 ? 0 : origin[static_cast<size_t>(position - 1)] + 1;
+}
+
+std::vector<TextRange> ReferenceOccurrences(const std::u16string& line, const Keywords& keywords,
+                                            bool fold) {
+  std::vector<int> origin;
+  const std::u16string folded = fold ? FoldText(line, &origin) : line;
+  if (!fold) {
+    for (int i = 0; i <= static_cast<int>(line.size()); ++i) origin.push_back(i);
+  }
+  std::vector<bool> covered(line.size(), false);
+  for (const auto& keyword : keywords) {
+    const std::u16string k = fold ? FoldText(keyword) : keyword;
+    if (k.empty()) continue;
+    for (size_t at = folded.find(k); at != std::u16string::npos; at = folded.find(k, at + 1)) {
+      for (int u = origin[at]; u < origin[at + k.size()]; ++u)
+        covered[static_cast<size_t>(u)] = true;
+    }
+  }
+  std::vector<TextRange> ranges;
+  for (int i = 0; i < static_cast<int>(covered.size()); ++i) {
+    if (!covered[static_cast<size_t>(i)]) continue;
+    if (!ranges.empty() && ranges.back().end == i) {
+      ranges.back().end = i + 1;
+    } else {
+      ranges.push_back({i, i + 1});
+    }
+  }
+  return ranges;
+}
+
+TEST(KeywordMatcher, TheFirstKeywordInListOrderDecidesNotTheLeftmost) {
+  const KeywordMatcher matcher({u"セール", u"送料"}, false);
+  EXPECT_EQ(matcher.FirstPosition(u"送料無料のセール"), 6);
+  EXPECT_EQ(matcher.FirstPosition(u"送料無料"), 1);
+  EXPECT_EQ(matcher.FirstPosition(u"なし"), 0);
+  EXPECT_TRUE(matcher.AnyIn(u"送料"));
+  EXPECT_FALSE(matcher.AnyIn(u""));
+}
+
+TEST(KeywordMatcher, EmptyKeywordsAndEmptyLists) {
+  EXPECT_EQ(KeywordMatcher({u"zzz", u""}, false).FirstPosition(u"abc"), 1);
+  EXPECT_EQ(KeywordMatcher({u"c", u""}, false).FirstPosition(u"abc"), 3);
+  EXPECT_EQ(KeywordMatcher({u""}, false).FirstPosition(u""), 0);
+  EXPECT_FALSE(KeywordMatcher({}, true).AnyIn(u"abc"));
+  EXPECT_TRUE(KeywordMatcher().Occurrences(u"abc").empty());
+}
+
+TEST(KeywordMatcher, FoldedMatchesStartWhereTheirFirstUnitCameFrom) {
+  const KeywordMatcher matcher({u"ガイド", u"sale"}, true);
+  EXPECT_EQ(matcher.FirstPosition(u"新ｶﾞｲﾄﾞ"), 2);
+  EXPECT_EQ(matcher.FirstPosition(u"ｶﾞｶﾞｲﾄﾞ"), 3);
+  EXPECT_EQ(matcher.Occurrences(u"ｶﾞｲﾄﾞとＳａＬｅ"), (std::vector<TextRange>{{0, 5}, {6, 10}}));
+  EXPECT_EQ(KeywordMatcher({u"ガイド"}, false).FirstPosition(u"ｶﾞｲﾄﾞ"), 0);
+}
+
+TEST(KeywordMatcher, AgreesWithThePlainSearchOnRandomText) {
+  // A small alphabet with the units the fold changes, so that matches,
+  // overlaps and compositions are frequent.
+  const std::u16string alphabet = u"abABｶﾊﾞﾟガパかはセｾせーｰ〜～-－ ";
+  std::mt19937 random(20261207);
+  const auto pick = [&](size_t max_length) {
+    std::u16string s(random() % (max_length + 1), u' ');
+    for (auto& c : s) c = alphabet[random() % alphabet.size()];
+    return s;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    Keywords keywords;
+    const int count = static_cast<int>(random() % 6);
+    for (int k = 0; k < count; ++k) keywords.push_back(pick(3));
+    const std::u16string line = pick(12);
+    for (bool fold : {false, true}) {
+      const KeywordMatcher matcher(keywords, fold);
+      const int expected = ReferencePosition(line, keywords, fold);
+      ASSERT_EQ(matcher.FirstPosition(line), expected) << "round " << round << " fold " << fold;
+      ASSERT_EQ(matcher.AnyIn(line), expected > 0) << "round " << round;
+      ASSERT_EQ(matcher.Occurrences(line), ReferenceOccurrences(line, keywords, fold))
+          << "round " << round << " fold " << fold;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorenta
