@@ -40,6 +40,11 @@ VorentaSession::VorentaSession(const SessionOptions& options) {
       !WriteFileBytes(PathOf(kKeywordFile), *options.keyword_file_bytes)) {
     throw std::runtime_error("cannot write the keyword file in " + Narrow(folder_));
   }
+  for (const auto& [name, bytes] : options.files) {
+    if (!WriteFileBytes(PathOf(name.c_str()), bytes)) {
+      throw std::runtime_error("cannot write a file in " + Narrow(folder_));
+    }
+  }
   Start();
   FindWindowOfProcess();
 }

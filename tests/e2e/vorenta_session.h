@@ -7,6 +7,8 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "gestures.h"
 #include "wait_until.h"
@@ -21,6 +23,8 @@ inline constexpr wchar_t kBrowserLogFile[] = L"browser-command.txt";
 struct SessionOptions {
   // Written as SMdata1.dat beside the copy before it starts.
   std::optional<std::string> keyword_file_bytes;
+  // Further files written beside the copy before it starts: name, bytes.
+  std::vector<std::pair<std::wstring, std::string>> files;
 };
 
 class VorentaSession {

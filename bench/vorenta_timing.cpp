@@ -1,0 +1,267 @@
+// Times the real Vorenta.exe as a user meets it: from the key or click to
+// the moment the pane shows the result, for mails of growing size, and the
+// program's memory at its peak. Prints a table; nothing here is a test.
+//
+//   vorenta_timing --vorenta=PATH [--lines=1000,10000,40000,200000] [--runs=3]
+//
+// A newsletter-like mail in which a third of the lines hold one of 20
+// keywords; the searches use those 20 keywords, or them and 480 others that
+// occur nowhere, with the fuzzy search off or on (some lines hold the
+// keywords in half-width form, which only the fuzzy search finds).
+
+#include <windows.h>
+// After windows.h, which they build on.
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "clipboard_text.h"
+#include "core/keyword_matcher.h"
+#include "core/mail_text.h"
+#include "gestures.h"
+#include "program_paths.h"
+#include "real_input.h"
+#include "text_convert.h"
+#include "vorenta_session.h"
+
+namespace {
+
+using namespace vorenta_e2e;
+using Clock = std::chrono::steady_clock;
+
+const std::vector<std::u16string> kHitKeywords = {
+    u"セール",   u"送料無料", u"限定",   u"ポイント", u"新着",   u"入荷",   u"予約",
+    u"再販",     u"特価",     u"半額",   u"クーポン", u"会員",   u"先行",   u"在庫",
+    u"福袋",     u"アウトレット", u"訳あり", u"まとめ買い", u"早割", u"タイムセール"};
+const std::vector<std::u16string> kHalfWidthForms = {u"ｾｰﾙ", u"ﾎﾟｲﾝﾄ", u"ｸｰﾎﾟﾝ"};
+
+std::u16string Number(int n) {
+  const std::string digits = std::to_string(n);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string MakeMail(int lines) {
+  std::u16string mail;
+  mail.reserve(static_cast<size_t>(lines) * 48);
+  for (int i = 0; i < lines; ++i) {
+    if (i % 3 == 0) {
+      mail += u"■ 今週の" + kHitKeywords[static_cast<size_t>(i / 3) % kHitKeywords.size()] +
+              u"のお知らせ 商品番号 " + Number(i);
+    } else if (i % 7 == 1) {
+      mail += u"▼ " + kHalfWidthForms[static_cast<size_t>(i) % kHalfWidthForms.size()] +
+              u" 対象外のご案内 " + Number(i);
+    } else if (i % 3 == 1) {
+      mail += u"詳しくは http://www.example.jp/item/" + Number(i) + u"?ref=mail をご覧ください";
+    } else {
+      mail += u"いつも青葉ショップをご利用いただき、ありがとうございます。";
+    }
+    mail += u"\r\n";
+  }
+  return mail;
+}
+
+std::vector<std::u16string> Keywords(int count) {
+  std::vector<std::u16string> keywords = kHitKeywords;
+  for (int i = static_cast<int>(keywords.size()); i < count; ++i) {
+    keywords.push_back(u"品番Z" + Number(100000 + i));
+  }
+  return keywords;
+}
+
+std::string KeywordFile(const std::vector<std::u16string>& keywords) {
+  std::string bytes;
+  for (const auto& keyword : keywords) {
+    const std::wstring wide = Wide(keyword);
+    const int size = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string line(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), line.data(), size,
+                        nullptr, nullptr);
+    bytes += line + "\r\n";
+  }
+  return bytes;
+}
+
+int ExpectedHits(const std::u16string& mail, const std::vector<std::u16string>& keywords,
+                 bool fold) {
+  const vorenta::KeywordMatcher matcher(keywords, fold);
+  vorenta::MailLineReader reader(mail);
+  std::u16string_view line;
+  int hits = 0;
+  while (reader.Next(line)) hits += matcher.AnyIn(line) ? 1 : 0;
+  return hits;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(window, message, w, l, SMTO_NORMAL, 120000, &result)) return -1;
+  return static_cast<LRESULT>(result);
+}
+
+// Enter down and up, nothing else: the helpers of the tests wait after
+// their input, which must not be timed.
+void SendEnter() {
+  INPUT inputs[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = VK_RETURN;
+    inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC));
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Polls every millisecond (each poll waits for the busy program to answer);
+// -1 on a timeout.
+template <typename Done>
+double TimeUntil(Clock::time_point start, Done done) {
+  while (!done()) {
+    if (MillisecondsSince(start) > 120000) return -1;
+    Sleep(1);
+  }
+  return MillisecondsSince(start);
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return -1;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+struct Memory {
+  size_t working_set = 0, peak_working_set = 0;
+};
+
+Memory MemoryOf(DWORD process_id) {
+  Memory memory;
+  const HANDLE process =
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
+  if (!process) return memory;
+  PROCESS_MEMORY_COUNTERS counters{};
+  if (GetProcessMemoryInfo(process, &counters, sizeof counters)) {
+    memory.working_set = counters.WorkingSetSize;
+    memory.peak_working_set = counters.PeakWorkingSetSize;
+  }
+  CloseHandle(process);
+  return memory;
+}
+
+struct Setting {
+  int keywords;
+  bool fold;
+};
+
+struct Timing {
+  double paste = -1;
+  double search = -1;
+  Memory idle, peak;
+};
+
+// One run of the program: pastes the mail `runs` times, and after each
+// paste times one search.
+Timing Measure(const std::u16string& mail, int lines, Setting setting, int runs) {
+  const std::vector<std::u16string> keywords = Keywords(setting.keywords);
+  SessionOptions options;
+  options.keyword_file_bytes = KeywordFile(keywords);
+  if (setting.fold) options.files.push_back({L"Vorenta.ini", "FuzzySearch=1\r\n"});
+  VorentaSession vorenta(options);
+  const HWND pane = vorenta.control(kList1);
+  const int expected = ExpectedHits(mail, keywords, setting.fold);
+  PumpFor(std::chrono::milliseconds(500));
+  Timing timing;
+  timing.idle = MemoryOf(vorenta.process_id());
+
+  std::vector<double> pastes, searches;
+  for (int run = 0; run < runs; ++run) {
+    if (!vorenta.BringToFront() || !SetClipboardText(mail)) break;
+    // Focus the pane first (the click selects nothing that stays).
+    RECT client{};
+    GetClientRect(pane, &client);
+    Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+    PumpFor(std::chrono::milliseconds(200));
+    auto start = Clock::now();
+    SendEnter();
+    pastes.push_back(TimeUntil(start, [&] {
+      return Ask(pane, LB_GETCOUNT) == lines + 1 && IsWindowVisible(pane);
+    }));
+    std::fprintf(stderr, "  paste %d lines: %.0f ms\n", lines, pastes.back());
+    MoveMouse(CenterOf(vorenta.control(kCommand1)));
+    PumpFor(std::chrono::milliseconds(200));
+    start = Clock::now();
+    ButtonDown(MouseButton::kLeft);
+    ButtonUp(MouseButton::kLeft);
+    searches.push_back(TimeUntil(start, [&] {
+      return Ask(pane, LB_GETSELCOUNT) >= expected && IsWindowVisible(pane);
+    }));
+    std::fprintf(stderr, "  search (%d keywords%s, %d hits, %ld selected): %.0f ms\n",
+                 setting.keywords, setting.fold ? ", fuzzy" : "", expected,
+                 static_cast<long>(Ask(pane, LB_GETSELCOUNT)), searches.back());
+  }
+  timing.paste = Median(pastes);
+  timing.search = Median(searches);
+  timing.peak = MemoryOf(vorenta.process_id());
+  return timing;
+}
+
+std::vector<int> ParseLines(const std::wstring& text) {
+  std::vector<int> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t comma = text.find(L',', start);
+    if (comma == std::wstring::npos) comma = text.size();
+    lines.push_back(std::stoi(text.substr(start, comma - start)));
+    start = comma + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+int main() {
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  std::vector<int> sizes = {1000, 10000, 40000, 200000};
+  int runs = 3;
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  for (int i = 1; i < argc; ++i) {
+    const std::wstring arg = argv[i];
+    if (arg.rfind(L"--vorenta=", 0) == 0) Programs().vorenta_exe = WindowsPath(arg.substr(10));
+    if (arg.rfind(L"--lines=", 0) == 0) sizes = ParseLines(arg.substr(8));
+    if (arg.rfind(L"--runs=", 0) == 0) runs = std::stoi(arg.substr(7));
+  }
+  LocalFree(argv);
+  if (Programs().vorenta_exe.empty()) {
+    std::fprintf(stderr, "usage: vorenta_timing --vorenta=PATH [--lines=N,...] [--runs=N]\n");
+    return 2;
+  }
+  std::printf("| lines | paste ms | search 20 kw ms | search 500 kw ms | search 20 kw fuzzy ms |"
+              " idle MB | peak MB | (peak - idle) / mail |\n");
+  std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+  for (int lines : sizes) {
+    const std::u16string mail = MakeMail(lines);
+    try {
+      const Timing exact = Measure(mail, lines, {20, false}, runs);
+      const Timing many = Measure(mail, lines, {500, false}, runs);
+      const Timing fuzzy = Measure(mail, lines, {20, true}, runs);
+      const double mail_bytes = static_cast<double>(mail.size() * sizeof(char16_t));
+      const double extra = static_cast<double>(exact.peak.peak_working_set) -
+                           static_cast<double>(exact.idle.working_set);
+      std::printf("| %d | %.0f | %.0f | %.0f | %.0f | %.1f | %.1f | %.2f |\n", lines, exact.paste,
+                  exact.search, many.search, fuzzy.search, exact.idle.working_set / 1048576.0,
+                  exact.peak.peak_working_set / 1048576.0, extra / mail_bytes);
+      std::fflush(stdout);
+    } catch (const std::exception& e) {
+      std::printf("| %d | failed: %s |\n", lines, e.what());
+    }
+  }
+  return 0;
+}
