@@ -40,7 +40,8 @@ VorentaSession::VorentaSession(const SessionOptions& options) {
       !WriteFileBytes(PathOf(kKeywordFile), *options.keyword_file_bytes)) {
     throw std::runtime_error("cannot write the keyword file in " + Narrow(folder_));
   }
-  Start();
+  PlaceFilesBeside(options.files_beside);
+  Start(options.environment);
   FindWindowOfProcess();
 }
 
@@ -68,7 +69,16 @@ void VorentaSession::CreateFolder() {
   throw std::runtime_error("cannot create a test folder under " + Narrow(base));
 }
 
-void VorentaSession::Start() {
+void VorentaSession::PlaceFilesBeside(const std::vector<std::wstring>& paths) {
+  for (const std::wstring& path : paths) {
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    if (!CopyFileW(path.c_str(), PathOf(name.c_str()).c_str(), FALSE)) {
+      throw std::runtime_error("cannot copy " + Narrow(path));
+    }
+  }
+}
+
+void VorentaSession::Start(const EnvironmentChanges& environment) {
   const std::wstring exe = PathOf(L"Vorenta.exe");
   if (!CopyFileW(Programs().vorenta_exe.c_str(), exe.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy " + Narrow(Programs().vorenta_exe));
@@ -76,9 +86,13 @@ void VorentaSession::Start() {
   // Inherited by the program and from it by the browser it starts.
   SetEnvironmentVariableW(L"VORENTA_STUB_LOG", PathOf(kBrowserLogFile).c_str());
   std::wstring command_line = L"\"" + exe + L"\"";
+  std::wstring environment_block;
+  if (!environment.empty()) environment_block = EnvironmentBlockWith(environment);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE,
+                      CREATE_UNICODE_ENVIRONMENT,
+                      environment_block.empty() ? nullptr : environment_block.data(),
                       folder_.c_str(), &startup, &process_)) {
     throw std::runtime_error("cannot start " + Narrow(exe));
   }

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "environment_block.h"
 #include "gestures.h"
 #include "wait_until.h"
 
@@ -21,6 +23,10 @@ inline constexpr wchar_t kBrowserLogFile[] = L"browser-command.txt";
 struct SessionOptions {
   // Written as SMdata1.dat beside the copy before it starts.
   std::optional<std::string> keyword_file_bytes;
+  // Copied beside the program, under their own names, before it starts.
+  std::vector<std::wstring> files_beside = {};
+  // Set for the program's process only, on top of the driver's environment.
+  EnvironmentChanges environment = {};
 };
 
 class VorentaSession {
@@ -45,7 +51,8 @@ class VorentaSession {
 
  private:
   void CreateFolder();
-  void Start();
+  void PlaceFilesBeside(const std::vector<std::wstring>& paths);
+  void Start(const EnvironmentChanges& environment);
   void FindWindowOfProcess();
   void Stop();
   void RemoveFolder();
