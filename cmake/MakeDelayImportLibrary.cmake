@@ -9,6 +9,8 @@
 # delay-loaded and are left out: a program using one fails to link. Members
 # that are no imports at all (GUIDs in libshell32.a) are carried over.
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(var IMPORT_LIBRARY OUTPUT WORK_DIR NM AR DLLTOOL)
   if(NOT ${var})
     message(FATAL_ERROR "MakeDelayImportLibrary: ${var} not set")
