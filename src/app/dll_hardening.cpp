@@ -25,6 +25,19 @@ void RestrictDllSearchToSystemFolder() {
   SetSearchPathMode(BASE_SEARCH_PATH_ENABLE_SAFE_SEARCHMODE | BASE_SEARCH_PATH_PERMANENT);
 }
 
+// System DLLs that other system DLLs load by name along the search path the
+// process started with, the program's folder first, whatever was set above:
+// measured under Wine, where uxtheme's delay-load of msimg32 does so. A DLL
+// already loaded is found by name before any search, so each is loaded here
+// from the system folder first.
+constexpr const wchar_t* kDllsLoadedBehindOurBack[] = {L"msimg32.dll"};
+
+void PinDllsLoadedBehindOurBack() {
+  for (const wchar_t* name : kDllsLoadedBehindOurBack) {
+    LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  }
+}
+
 // The delay-load helper would call LoadLibraryA with the bare name; each
 // delay-loaded DLL comes from the system folder whatever the process-wide
 // search path has become meanwhile.
@@ -47,6 +60,7 @@ int WinMainCRTStartup();
 // Named as the entry point in src/app/CMakeLists.txt.
 int VorentaEntry() {
   RestrictDllSearchToSystemFolder();
+  PinDllsLoadedBehindOurBack();
   return WinMainCRTStartup();
 }
 

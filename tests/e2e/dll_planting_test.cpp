@@ -1,5 +1,6 @@
 // DLLs named like system DLLs and lying beside the program (a Downloads
-// folder) are never loaded, through a whole paste-and-search session.
+// folder) are never loaded, through a whole paste-and-search session. Such a
+// stand-in exports nothing, so a program that loads one may also fail to start.
 
 #include <gtest/gtest.h>
 
@@ -35,29 +36,16 @@ std::string MarksIn(const std::wstring& folder) {
   return Utf8(U16(marks));
 }
 
-// Wine takes these DLLs from the program's folder first, as Windows does for
-// any DLL that is not a known one, and the planted copy is found.
-std::wstring PreferPlantedDlls(const std::vector<std::wstring>& dll_names) {
-  std::wstring overrides;
-  if (const DWORD size = GetEnvironmentVariableW(L"WINEDLLOVERRIDES", nullptr, 0)) {
-    overrides.resize(size);
-    overrides.resize(GetEnvironmentVariableW(L"WINEDLLOVERRIDES", overrides.data(), size));
-    overrides += L";";
-  }
-  for (size_t i = 0; i < dll_names.size(); ++i) {
-    overrides += (i ? L"," : L"") + dll_names[i].substr(0, dll_names[i].rfind(L'.'));
-  }
-  return overrides + L"=n,b";
-}
-
 TEST(DllPlanting, SystemDllNamesBesideTheProgramAreNeverLoaded) {
   const std::wstring& planted_folder = Programs().planted_dll_folder;
   const std::vector<std::wstring> dlls = FileNamesIn(planted_folder, L"*.dll");
   ASSERT_FALSE(dlls.empty()) << "no DLLs to plant in " << Utf8(U16(planted_folder));
 
   SessionOptions options{.keyword_file_bytes = std::string(kSaleCp932) + "\r\n"};
-  for (const std::wstring& dll : dlls) options.files_beside.push_back(planted_folder + L"\\" + dll);
-  options.environment = {{L"WINEDLLOVERRIDES", PreferPlantedDlls(dlls)}};
+  for (const std::wstring& dll : dlls) {
+    options.files_beside.push_back(planted_folder + L"\\" + dll);
+    options.native_first_dlls.push_back(dll.substr(0, dll.rfind(L'.')));
+  }
   VorentaSession vorenta(options);
   EXPECT_EQ(MarksIn(vorenta.folder()), "") << "loaded while starting";
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <stdexcept>
 
 #include "file_bytes.h"
@@ -41,8 +42,16 @@ VorentaSession::VorentaSession(const SessionOptions& options) {
     throw std::runtime_error("cannot write the keyword file in " + Narrow(folder_));
   }
   PlaceFilesBeside(options.files_beside);
-  Start(options.environment);
-  FindWindowOfProcess();
+  if (!options.native_first_dlls.empty() && RunningUnderWine()) {
+    native_first_dlls_.emplace(L"Vorenta.exe", options.native_first_dlls);
+  }
+  try {
+    Start();
+    FindWindowOfProcess();
+  } catch (const std::runtime_error& error) {
+    Stop();
+    throw std::runtime_error(std::string(error.what()) + "; kept test folder " + Narrow(folder_));
+  }
 }
 
 VorentaSession::~VorentaSession() {
@@ -78,7 +87,7 @@ void VorentaSession::PlaceFilesBeside(const std::vector<std::wstring>& paths) {
   }
 }
 
-void VorentaSession::Start(const EnvironmentChanges& environment) {
+void VorentaSession::Start() {
   const std::wstring exe = PathOf(L"Vorenta.exe");
   if (!CopyFileW(Programs().vorenta_exe.c_str(), exe.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy " + Narrow(Programs().vorenta_exe));
@@ -86,13 +95,9 @@ void VorentaSession::Start(const EnvironmentChanges& environment) {
   // Inherited by the program and from it by the browser it starts.
   SetEnvironmentVariableW(L"VORENTA_STUB_LOG", PathOf(kBrowserLogFile).c_str());
   std::wstring command_line = L"\"" + exe + L"\"";
-  std::wstring environment_block;
-  if (!environment.empty()) environment_block = EnvironmentBlockWith(environment);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE,
-                      CREATE_UNICODE_ENVIRONMENT,
-                      environment_block.empty() ? nullptr : environment_block.data(),
+  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder_.c_str(), &startup, &process_)) {
     throw std::runtime_error("cannot start " + Narrow(exe));
   }
@@ -101,13 +106,21 @@ void VorentaSession::Start(const EnvironmentChanges& environment) {
 void VorentaSession::FindWindowOfProcess() {
   WaitForInputIdle(process_.hProcess, 15000);
   WindowSearch search{process_.dwProcessId, nullptr};
-  const bool found = WaitUntil(
+  WaitUntil(
       [&] {
         EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        return search.found != nullptr || !IsRunning();
       },
       std::chrono::seconds(20));
-  if (!found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
+  DWORD exit_code = 0;
+  if (!search.found && GetExitCodeProcess(process_.hProcess, &exit_code) &&
+      exit_code != STILL_ACTIVE) {
+    char message[80];
+    std::snprintf(message, sizeof message, "Vorenta ended with code 0x%lX before showing a window",
+                  exit_code);
+    throw std::runtime_error(message);
+  }
+  if (!search.found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
   window_ = search.found;
 }
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "environment_block.h"
 #include "gestures.h"
 #include "wait_until.h"
+#include "wine_dll_overrides.h"
 
 namespace vorenta_e2e {
 
@@ -25,8 +25,10 @@ struct SessionOptions {
   std::optional<std::string> keyword_file_bytes;
   // Copied beside the program, under their own names, before it starts.
   std::vector<std::wstring> files_beside = {};
-  // Set for the program's process only, on top of the driver's environment.
-  EnvironmentChanges environment = {};
+  // DLLs (names without .dll) that this run of the program takes from its own
+  // folder, where it finds them there, before the system's: what Windows does
+  // for every DLL but its known ones. Changes Wine's load order only.
+  std::vector<std::wstring> native_first_dlls = {};
 };
 
 class VorentaSession {
@@ -52,12 +54,13 @@ class VorentaSession {
  private:
   void CreateFolder();
   void PlaceFilesBeside(const std::vector<std::wstring>& paths);
-  void Start(const EnvironmentChanges& environment);
+  void Start();
   void FindWindowOfProcess();
   void Stop();
   void RemoveFolder();
 
   std::wstring folder_;
+  std::optional<NativeFirstDlls> native_first_dlls_;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
