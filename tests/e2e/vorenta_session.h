@@ -25,9 +25,10 @@ struct SessionOptions {
   std::optional<std::string> keyword_file_bytes;
   // Copied beside the program, under their own names, before it starts.
   std::vector<std::wstring> files_beside = {};
-  // DLLs (names without .dll) that this run of the program takes from its own
-  // folder, where it finds them there, before the system's: what Windows does
-  // for every DLL but its known ones. Changes Wine's load order only.
+  // DLLs (names without .dll) that Wine loads from the first folder it finds
+  // them in, the program's own included, rather than its built-in ones: what
+  // Windows does for every DLL but its known ones. For every Vorenta.exe
+  // started while the session lasts; nothing changes outside Wine.
   std::vector<std::wstring> native_first_dlls = {};
 };
 
