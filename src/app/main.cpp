@@ -1,4 +1,6 @@
-// Vorenta.exe: the main window on the real platform.
+// Vorenta.exe: the main window on the real platform. The process starts in
+// VorentaEntry (dll_hardening.cpp), which limits where DLLs come from before
+// the C runtime, static constructors or wWinMain run.
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Driver of the end-to-end tests: prepares the throw-away Wine prefix, then
 // runs the tests against the Vorenta.exe named on the command line.
 //
-//   vorenta_e2e_tests --vorenta=PATH --stub-browser=PATH [gtest flags]
+//   vorenta_e2e_tests --vorenta=PATH --stub-browser=PATH --planted-dlls=FOLDER [gtest flags]
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -48,13 +48,16 @@ int main(int argc, char** argv) {
   int wide_count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &wide_count);
   for (int i = 1; i < wide_count; ++i) {
-    if (!TakeArgument(wide[i], L"vorenta", Programs().vorenta_exe)) {
-      TakeArgument(wide[i], L"stub-browser", Programs().stub_browser_exe);
+    if (!TakeArgument(wide[i], L"vorenta", Programs().vorenta_exe) &&
+        !TakeArgument(wide[i], L"stub-browser", Programs().stub_browser_exe)) {
+      TakeArgument(wide[i], L"planted-dlls", Programs().planted_dll_folder);
     }
   }
   LocalFree(wide);
   if (Programs().vorenta_exe.empty()) {
-    std::fprintf(stderr, "usage: vorenta_e2e_tests --vorenta=PATH --stub-browser=PATH\n");
+    std::fprintf(stderr,
+                 "usage: vorenta_e2e_tests --vorenta=PATH --stub-browser=PATH "
+                 "--planted-dlls=FOLDER\n");
     return 2;
   }
   if (vorenta_e2e::RunningUnderWine()) {

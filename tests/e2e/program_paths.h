@@ -8,6 +8,8 @@ namespace vorenta_e2e {
 struct ProgramPaths {
   std::wstring vorenta_exe;
   std::wstring stub_browser_exe;
+  // Holds stand-ins for system DLLs, to be planted beside the program.
+  std::wstring planted_dll_folder;
 };
 
 ProgramPaths& Programs();

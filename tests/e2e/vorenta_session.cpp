@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <stdexcept>
 
 #include "file_bytes.h"
@@ -45,8 +46,17 @@ VorentaSession::VorentaSession(const SessionOptions& options) {
       throw std::runtime_error("cannot write a file in " + Narrow(folder_));
     }
   }
-  Start();
-  FindWindowOfProcess();
+  PlaceFilesBeside(options.files_beside);
+  if (!options.native_first_dlls.empty() && RunningUnderWine()) {
+    native_first_dlls_.emplace(L"Vorenta.exe", options.native_first_dlls);
+  }
+  try {
+    Start();
+    FindWindowOfProcess();
+  } catch (const std::runtime_error& error) {
+    Stop();
+    throw std::runtime_error(std::string(error.what()) + "; kept test folder " + Narrow(folder_));
+  }
 }
 
 VorentaSession::~VorentaSession() {
@@ -73,6 +83,15 @@ void VorentaSession::CreateFolder() {
   throw std::runtime_error("cannot create a test folder under " + Narrow(base));
 }
 
+void VorentaSession::PlaceFilesBeside(const std::vector<std::wstring>& paths) {
+  for (const std::wstring& path : paths) {
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    if (!CopyFileW(path.c_str(), PathOf(name.c_str()).c_str(), FALSE)) {
+      throw std::runtime_error("cannot copy " + Narrow(path));
+    }
+  }
+}
+
 void VorentaSession::Start() {
   const std::wstring exe = PathOf(L"Vorenta.exe");
   if (!CopyFileW(Programs().vorenta_exe.c_str(), exe.c_str(), FALSE)) {
@@ -97,13 +116,21 @@ void VorentaSession::Launch(PROCESS_INFORMATION& process) const {
 void VorentaSession::FindWindowOfProcess() {
   WaitForInputIdle(process_.hProcess, 15000);
   WindowSearch search{process_.dwProcessId, nullptr};
-  const bool found = WaitUntil(
+  WaitUntil(
       [&] {
         EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        return search.found != nullptr || !IsRunning();
       },
       std::chrono::seconds(20));
-  if (!found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
+  DWORD exit_code = 0;
+  if (!search.found && GetExitCodeProcess(process_.hProcess, &exit_code) &&
+      exit_code != STILL_ACTIVE) {
+    char message[80];
+    std::snprintf(message, sizeof message, "Vorenta ended with code 0x%lX before showing a window",
+                  exit_code);
+    throw std::runtime_error(message);
+  }
+  if (!search.found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
   window_ = search.found;
 }
 

@@ -12,6 +12,7 @@
 
 #include "gestures.h"
 #include "wait_until.h"
+#include "wine_dll_overrides.h"
 
 namespace vorenta_e2e {
 
@@ -24,7 +25,14 @@ struct SessionOptions {
   // Written as SMdata1.dat beside the copy before it starts.
   std::optional<std::string> keyword_file_bytes;
   // Further files written beside the copy before it starts: name, bytes.
-  std::vector<std::pair<std::wstring, std::string>> files;
+  std::vector<std::pair<std::wstring, std::string>> files = {};
+  // Copied beside the program, under their own names, before it starts.
+  std::vector<std::wstring> files_beside = {};
+  // DLLs (names without .dll) that Wine loads from the first folder it finds
+  // them in, the program's own included, rather than its built-in ones: what
+  // Windows does for every DLL but its known ones. For every Vorenta.exe
+  // started while the session lasts; nothing changes outside Wine.
+  std::vector<std::wstring> native_first_dlls = {};
 };
 
 class VorentaSession {
@@ -56,6 +64,7 @@ class VorentaSession {
 
  private:
   void CreateFolder();
+  void PlaceFilesBeside(const std::vector<std::wstring>& paths);
   void Start();
   void Launch(PROCESS_INFORMATION& process) const;
   void FindWindowOfProcess();
@@ -63,6 +72,7 @@ class VorentaSession {
   void RemoveFolder();
 
   std::wstring folder_;
+  std::optional<NativeFirstDlls> native_first_dlls_;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
