@@ -110,6 +110,7 @@ bool Form1Window::CreateControls() {
   SetWindowSubclass(command1, ControlProc, kCommand1Id, self);
   SetWindowSubclass(list1, ControlProc, kList1Id, self);
   SetWindowSubclass(text2, ControlProc, kText2Id, self);
+  NameControls();
   return true;
 }
 

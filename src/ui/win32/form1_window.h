@@ -70,6 +70,7 @@ class Form1Window {
   LRESULT HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
 
   bool CreateControls();
+  void NameControls();
   void ApplyFonts(std::unique_ptr<WindowFonts> fonts);
   void PlaceControls();
   void OnCommand(int control_id, int notification);
