@@ -7,10 +7,11 @@
 // that the window looks as it always did. The Search button is named by its
 // caption.
 
+#include "ui/win32/form1_window.h"
+
 #include <commctrl.h>
 
 #include "ui/texts.h"
-#include "ui/win32/form1_window.h"
 #include "ui/win32/wide_string.h"
 
 namespace vorenta {
