@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   fonts-ipafont-gothic locales
   clang-format
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, the same
-# tests with AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
+# tests with AddressSanitizer and UndefinedBehaviorSanitizer, the Windows
 # build's tests under Wine on a virtual display (Win32 layer and end-to-end
-# runs of Vorenta.exe included). Exits non-zero when anything fails.
+# runs of Vorenta.exe included), and a short run of every fuzz target.
+# Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,9 @@ run_preset native
 run_preset sanitize
 # Wine needs an X display for windows, the clipboard and input.
 run_preset windows xvfb-run -a -s "-screen 0 1280x1024x24"
+
+echo "==> fuzz: a few seconds per target"
+bash scripts/fuzz.sh 3 || status=1
 
 if [ "$status" -ne 0 ]; then
   echo "==> some tests failed"

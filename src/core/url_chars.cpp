@@ -1,6 +1,8 @@
 #include "core/url_chars.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace vorenta {
 
@@ -26,9 +28,13 @@ bool IsUrlChar(char16_t c, const std::vector<char16_t>& url_chars) {
 }
 
 int UrlRunLength(const std::u16string& s, int p, const std::vector<char16_t>& url_chars) {
-  const int length = static_cast<int>(s.size());
-  for (int i = std::max(p + 1, 1); i <= length; ++i) {
-    if (!IsUrlChar(s[i - 1], url_chars)) return i - p;
+  // Positions are computed in 64 bits: p + 1 and i - p overflow an int at
+  // its ends. A length past INT_MAX (only for p far below 1) is capped.
+  const int64_t length = static_cast<int64_t>(s.size());
+  for (int64_t i = std::max<int64_t>(int64_t{p} + 1, 1); i <= length; ++i) {
+    if (!IsUrlChar(s[static_cast<size_t>(i - 1)], url_chars)) {
+      return static_cast<int>(std::min<int64_t>(i - p, std::numeric_limits<int>::max()));
+    }
   }
   return 0;
 }

@@ -16,14 +16,39 @@
 // - Negative zero is written as zero: " 0 ".
 // - Not-a-number and the infinities cannot come from a window; should they
 //   come, they are written as " NaN ", " Inf " and "-Inf ".
+//
+// Reading: the first four lines (ended by CR LF, CR or LF) each hold one
+// number in any form the writer makes, with spaces or tabs around it;
+// lines after them are ignored. The file is refused as a whole when a line
+// is missing or is not a number, or a value is not finite or lies beyond
+// 1E+07 twips either way: no window is that large, so such a file is
+// damaged.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace vorenta {
+
+struct GeometryValues {
+  float outer_width = 0;
+  float outer_height = 0;
+  float left = 0;
+  float top = 0;
+  bool operator==(const GeometryValues&) const = default;
+};
 
 // One value as the file holds it, without the CR LF: " 8685 ".
 std::string GeometryNumber(float value);
 
 std::string WriteGeometryFile(float outer_width, float outer_height, float left, float top);
+
+// One value as GeometryNumber writes it, spaces and tabs around it allowed;
+// NaN and Inf are read as such. nullopt for anything else, and for a value
+// that no float holds.
+std::optional<float> ParseGeometryNumber(std::string_view text);
+
+// The four values of a geometry file; nullopt when the file is refused.
+std::optional<GeometryValues> ReadGeometryFile(std::string_view bytes);
 
 }  // namespace vorenta

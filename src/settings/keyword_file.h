@@ -1,8 +1,8 @@
 #pragma once
-// The keyword file SMdata1.dat: its field rules, its two text
-// forms and the writer.
+// The keyword file SMdata1.dat: its field rules, its text forms and the
+// writer.
 //
-// Reading, decided for every input (each case has a test):
+// Reading the plain form, decided for every input (each case has a test):
 // - Before every field the end of the text is tested; reading stops there.
 // - Leading spaces (U+0020 only) are skipped.
 // - A field that begins with a double quote runs to the next double quote,
@@ -26,27 +26,40 @@
 // any other file is in the ANSI code page. Bytes that are not valid in the
 // form become U+FFFD and are reported, never refused.
 //
-// Writing: one line per keyword, CR LF after each; an empty list is an empty
-// file. A keyword that would not read back as itself written bare (it has a
-// comma, a CR or LF, or leading or trailing spaces) is written in double
-// quotes, unless it holds a double quote itself: then it is written bare, as
-// the plain form has it, and does not read back as itself. That is the one limit:
-// every list of keywords without double quotes reads back unchanged, and so
-// does a keyword with a double quote that needs no quoting and does not
-// begin with one. The file is in the ANSI code page unless some keyword
+// The marked form: a UTF-8 file whose first line is exactly the marker
+//   #Vorenta keywords format 2
+// (ended by CR LF, CR, LF or the end of the text). The lines after it are
+// read by the rules above with one addition: inside double quotes, two
+// double quotes in a row stand for one and do not close the field.
+//
+// Writing, the plain form: one line per keyword, CR LF after each; an empty
+// list is an empty file. A keyword that would not read back as itself
+// written bare (it has a comma, a CR or LF, or leading or trailing spaces)
+// is written in double quotes, unless it holds a double quote itself: then
+// it is written bare. The file is in the ANSI code page unless some keyword
 // has characters the code page cannot hold; then the whole file is UTF-8
 // with a byte-order mark.
+//
+// The writer keeps the plain form, byte for byte, for every list that reads
+// back from it unchanged, so files stay readable by older versions. Only a
+// list the plain form cannot carry (a double quote where quoting is needed,
+// a keyword beginning with a double quote, a UTF-8 list whose first keyword
+// is the marker) is written in the marked form: the byte-order mark, the
+// marker line, then one line per keyword, CR LF after each; a keyword that
+// is empty or has a comma, a double quote, a CR or LF, or leading or
+// trailing spaces is written in double quotes with each double quote
+// doubled. Every list reads back unchanged from what the writer writes.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "settings/ansi_codec.h"
+#include "settings/keyword_fields.h"
 
 namespace vorenta {
 
-// The fields of a keyword file's text, by the rules above.
-std::vector<std::u16string> ReadKeywordFields(std::u16string_view text);
+inline constexpr std::u16string_view kKeywordFileMarker = u"#Vorenta keywords format 2";
 
 struct KeywordFileContent {
   std::vector<std::u16string> keywords;
@@ -54,10 +67,6 @@ struct KeywordFileContent {
 };
 
 KeywordFileContent ReadKeywordFile(const std::string& bytes, const AnsiCodec& codec);
-
-// The line that holds the keyword, without its CR LF: the keyword itself, or
-// the keyword in double quotes when it would not read back otherwise.
-std::u16string KeywordLine(const std::u16string& keyword);
 
 std::string WriteKeywordFile(const std::vector<std::u16string>& keywords, const AnsiCodec& codec);
 

@@ -129,6 +129,18 @@ SaveOutcome SettingsStore::Replace(const char16_t* file_name, const std::string&
   return outcome;
 }
 
+std::optional<GeometryValues> SettingsStore::LoadGeometry() {
+  try {
+    const std::u16string path = PathOf(kGeometryFileName);
+    if (path.empty()) return std::nullopt;
+    const FileContent file = files_.Read(path);
+    if (file.status != ReadStatus::kOk) return std::nullopt;
+    return ReadGeometryFile(file.bytes);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
 SaveOutcome SettingsStore::SaveGeometry(float outer_width, float outer_height, float left,
                                         float top) {
   return Replace(kGeometryFileName, WriteGeometryFile(outer_width, outer_height, left, top));

@@ -4,10 +4,12 @@
 // cannot be read gives the defaults); every save says how it went, so that
 // the window can tell the user.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "settings/ansi_codec.h"
+#include "settings/geometry_file.h"
 #include "settings/options_file.h"
 #include "ui/platform.h"
 
@@ -43,6 +45,9 @@ class SettingsStore {
   // file is not replaced. When the replacement fails the old file stays.
   SaveOutcome SaveKeywords(const std::vector<std::u16string>& keywords, bool edited_during_run);
 
+  // The geometry file's values; nullopt when it is missing, cannot be read
+  // or is refused.
+  std::optional<GeometryValues> LoadGeometry();
   // Replaces the geometry file with its four lines.
   SaveOutcome SaveGeometry(float outer_width, float outer_height, float left, float top);
 

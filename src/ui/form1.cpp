@@ -155,6 +155,8 @@ std::vector<MenuItem> Form1::SystemMenu() const {
        !FindSenderPage(p_.List1.ItemText(0)).empty()},
       {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
+      {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
+       options_.remember_placement},
       {MenuCommand::kAbout, texts::kMenuAbout, true, false, true},
   };
 }
@@ -181,6 +183,11 @@ void Form1::RunMenuCommand(MenuCommand command) {
     case MenuCommand::kAlwaysOnTop:
       options.always_on_top = !options.always_on_top;
       KeepOnTop(p_.System, p_.Window, options.always_on_top ? 1 : 0);
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kRememberPlacement:
+      // Takes effect at the next start; the place is saved at every close.
+      options.remember_placement = !options.remember_placement;
       ChangeOptions(options);
       return;
     case MenuCommand::kAbout:

@@ -16,6 +16,13 @@
 
 namespace vorenta {
 
+struct TwipsRect {
+  float left = 0, top = 0, width = 0, height = 0;
+  float right() const { return left + width; }
+  float bottom() const { return top + height; }
+  bool operator==(const TwipsRect&) const = default;
+};
+
 // Position, size and visibility of one control, in twips relative to the
 // window's client area.
 class Control {
@@ -78,6 +85,15 @@ class PushButton : public Control {
   virtual void SetToolTip(const std::u16string& text) = 0;
 };
 
+// A monitor that exists now, with its work area (the screen less the task
+// bar) in twips at the monitor's own DPI: twips are physical units, so a
+// size in twips is the same size on every monitor.
+struct Monitor {
+  std::intptr_t handle = 0;
+  TwipsRect work_area;
+  bool operator==(const Monitor&) const = default;
+};
+
 // The top-level window. Outer sizes include the frame; the layout works in
 // the client area so that controls stay inside it whatever the frame width.
 class MainWindow {
@@ -93,6 +109,13 @@ class MainWindow {
   virtual float Left() const = 0;
   virtual float Top() const = 0;
   virtual std::intptr_t Handle() const = 0;
+
+  virtual std::vector<Monitor> Monitors() const = 0;
+  // The monitor that holds the window, or most of it.
+  virtual Monitor CurrentMonitor() const = 0;
+  // Moves and sizes the window; the outer rectangle is in twips at the
+  // monitor's DPI.
+  virtual void Place(const Monitor& monitor, const TwipsRect& outer) = 0;
 };
 
 class Clipboard {

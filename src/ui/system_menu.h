@@ -13,6 +13,7 @@ enum class MenuCommand {
   kOpenSenderPage,
   kFuzzySearch,
   kAlwaysOnTop,
+  kRememberPlacement,
   kAbout,
 };
 

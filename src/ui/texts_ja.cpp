@@ -11,7 +11,7 @@ const char16_t kButtonCancel[] = u"キャンセル";
 
 const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&K)\tShift+F10";
 const char16_t kMenuRemoveKeyword[] = u"選んだキーワードを削除(&D)\tDelete";
-const char16_t kMenuCopyLines[] = u"選んだ行をコピー(&C)\tCtrl+C";
+const char16_t kMenuCopyLines[] = u"選んだ行をコピー(&L)\tCtrl+C";
 const char16_t kMenuOpenSenderPage[] = u"差出人の新着ページを開く(&O)\tShift+右クリック";
 const char16_t kMenuRegisterSender[] = u"この差出人を登録(&R)...";
 const char16_t kMenuFuzzySearch[] =

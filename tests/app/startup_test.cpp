@@ -112,5 +112,22 @@ TEST_F(Startup, UnreadableKeywordFileSurvivesACloseWithoutEdits) {
   EXPECT_TRUE(memory.files.Content(kGeometryFile).has_value());
 }
 
+TEST_F(Startup, TheSavedPlaceIsUsedOnlyWhenTheOptionIsOnAndTheFileIsSound) {
+  const std::u16string options_file = u"C:\\Vorenta\\Vorenta.ini";
+  memory.files.Put(kGeometryFile, " 9000 \r\n 8000 \r\n 1500 \r\n 900 \r\n");
+  Load();
+  EXPECT_TRUE(memory.window.placed().empty()) << "the option is off by default";
+
+  memory.files.Put(options_file, "[Vorenta]\r\nRememberPlacement=1\r\n");
+  Load();
+  ASSERT_EQ(memory.window.placed().size(), 1u);
+  EXPECT_EQ(memory.window.placed()[0], (TwipsRect{1500, 900, 9000, 8000}));
+  EXPECT_EQ(memory.window.ClientWidth(), 9000 - MemoryWindow::kFrameWidth);
+
+  memory.files.Put(kGeometryFile, " 9000 \r\n 8000 \r\n 1500 \r\n");
+  Load();
+  EXPECT_EQ(memory.window.placed().size(), 1u) << "a short file is not used";
+}
+
 }  // namespace
 }  // namespace vorenta

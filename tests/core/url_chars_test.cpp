@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace vorenta {
@@ -34,6 +35,26 @@ TEST(UrlRunLength, IsZeroWhenTheStringEndsFirst) {
   const auto table = BuildUrlChars();
   EXPECT_EQ(UrlRunLength(u"http://e.jp", 1, table), 0);
   EXPECT_EQ(UrlRunLength(u"h", 1, table), 0);
+}
+
+TEST(UrlRunLength, AnyIntPositionIsSafe) {
+  const auto table = BuildUrlChars();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  struct Case {
+    int p;
+    int length;
+  };
+  // In " ab c" the first non-address character after position 1 is at 4.
+  const Case cases[] = {
+      {kMax, 0}, {kMax - 1, 0}, {6, 0},      {5, 0},           {4, 0},           {3, 1},
+      {0, 1},    {-1, 2},       {-100, 101}, {kMin + 2, kMax}, {kMin + 1, kMax}, {kMin, kMax},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(UrlRunLength(u" ab c", c.p, table), c.length) << c.p;
+  }
+  EXPECT_EQ(UrlRunLength(u"", kMax, table), 0);
+  EXPECT_EQ(UrlRunLength(u"", kMin, table), 0);
 }
 
 struct ExtractCase {

@@ -18,7 +18,7 @@ struct NumberCase {
 
 class GeometryNumbers : public testing::TestWithParam<NumberCase> {};
 
-TEST_P(GeometryNumbers, AreWrittenAsPart22Says) {
+TEST_P(GeometryNumbers, AreWrittenInTheFileForm) {
   EXPECT_EQ(GeometryNumber(GetParam().value), GetParam().written) << GetParam().rule;
 }
 
@@ -47,7 +47,7 @@ const NumberCase kNumberCases[] = {
     {"infinity", std::numeric_limits<float>::infinity(), " Inf "},
     {"negative infinity", -std::numeric_limits<float>::infinity(), "-Inf "},
 };
-INSTANTIATE_TEST_SUITE_P(Part22, GeometryNumbers, testing::ValuesIn(kNumberCases));
+INSTANTIATE_TEST_SUITE_P(Values, GeometryNumbers, testing::ValuesIn(kNumberCases));
 
 TEST(GeometryFile, IsFourLinesWidthHeightLeftTopEachWithCrLf) {
   EXPECT_EQ(WriteGeometryFile(8685, 6000, 1200, -90), " 8685 \r\n 6000 \r\n 1200 \r\n-90 \r\n");

@@ -25,7 +25,7 @@ TEST_P(FieldRules, ReadsTheFieldsOfTheText) {
   EXPECT_EQ(ReadKeywordFields(GetParam().text), GetParam().expected) << GetParam().rule;
 }
 
-const ReaderCase kPartCases[] = {
+const ReaderCase kBasicCases[] = {
     {"one keyword per line",
      u"セール\r\n送料無料\r\n限定 品\r\n",
      {u"セール", u"送料無料", u"限定 品"}},
@@ -37,7 +37,7 @@ const ReaderCase kPartCases[] = {
     {"an empty text has no fields", u"", {}},
     {"a lone line end is one empty keyword", u"\r\n", {u""}},
 };
-INSTANTIATE_TEST_SUITE_P(Part22, FieldRules, testing::ValuesIn(kPartCases));
+INSTANTIATE_TEST_SUITE_P(BasicCases, FieldRules, testing::ValuesIn(kBasicCases));
 
 const ReaderCase kDecidedCases[] = {
     {"trailing spaces of a bare field are dropped", u"sale   \r\nx\r\n", {u"sale", u"x"}},

@@ -100,13 +100,6 @@ const QuotingCase kQuotingCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Mended, Quoting, testing::ValuesIn(kQuotingCases));
 
-TEST_F(KeywordFile, AKeywordWithAQuoteThatNeedsQuotingIsWrittenBareAndIsTheOneLimit) {
-  EXPECT_EQ(Write({u"a,\"b\""}), "a,\"b\"\r\n");
-  EXPECT_EQ(Read(Write({u"a,\"b\""})).keywords, (Keywords{u"a", u"b"}));
-  EXPECT_EQ(Write({u"\"quoted\" rest"}), "\"quoted\" rest\r\n");
-  EXPECT_EQ(Read(Write({u"\"quoted\" rest"})).keywords, (Keywords{u"quoted"}));
-}
-
 TEST_F(KeywordFile, EveryListWithoutDoubleQuotesRoundTrips) {
   const Keywords keywords = {
       u"",    u" ",    u"  ", u"a",    u" a", u"a ",     u" a b ",

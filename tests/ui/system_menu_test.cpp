@@ -111,6 +111,19 @@ TEST_F(SystemMenuTest, OptionsAreCheckedAndWrittenOnlyOnceChanged) {
   EXPECT_FALSE(next_form.options().always_on_top);
 }
 
+TEST_F(SystemMenuTest, RememberingThePlaceIsAnOptionOffByDefaultKeptForTheNextStart) {
+  form.LoadOptions();
+  EXPECT_FALSE(Item(MenuCommand::kRememberPlacement).checked);
+  form.RunMenuCommand(MenuCommand::kRememberPlacement);
+  EXPECT_TRUE(Item(MenuCommand::kRememberPlacement).checked);
+  EXPECT_TRUE(memory.window.placed().empty()) << "it takes effect at the next start";
+  EXPECT_NE(memory.files.Content(kOptionsPath)->find("RememberPlacement=1"), std::string::npos);
+
+  form.RunMenuCommand(MenuCommand::kRememberPlacement);
+  form.LoadOptions();
+  EXPECT_FALSE(form.options().remember_placement);
+}
+
 TEST_F(SystemMenuTest, AnOptionThatCannotBeSavedIsToldAndStillHolds) {
   memory.files.SetReplaceFails(kOptionsPath, true);
   form.RunMenuCommand(MenuCommand::kFuzzySearch);

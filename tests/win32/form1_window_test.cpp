@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -516,6 +517,25 @@ TEST_F(Form1WindowTest, SizeIsReportedInTwipsOfTheWindowsDpi) {
   ASSERT_TRUE(window_.window().SetOuterHeight(2000.5f));
   EXPECT_GE(window_.window().OuterHeight(), 2000.5f);
   EXPECT_LT(window_.window().OuterHeight(), 2000.5f + PixelsToTwips(1, window_.dpi()));
+}
+
+// Alt+Space then a letter runs the entry with that letter; a letter two
+// entries share only moves between them, so ours must not take one of the
+// system's own (Alt+Space, C closes the window).
+TEST_F(Form1WindowTest, EverySystemMenuEntryHasALetterOfItsOwn) {
+  const HMENU menu = GetSystemMenu(window_.hwnd(), FALSE);
+  std::map<wchar_t, std::vector<std::wstring>> entries_by_letter;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[256]{};
+    GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+    const wchar_t* amp = wcschr(text, L'&');
+    while (amp && amp[1] == L'&') amp = wcschr(amp + 2, L'&');
+    if (amp && amp[1]) entries_by_letter[towupper(amp[1])].push_back(text);
+  }
+  EXPECT_GE(entries_by_letter.size(), 10u) << "the form's entries and the system's";
+  for (const auto& [letter, entries] : entries_by_letter) {
+    EXPECT_EQ(entries.size(), 1u) << "letter " << static_cast<char>(letter);
+  }
 }
 
 }  // namespace

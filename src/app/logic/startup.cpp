@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/placement.h"
+
 namespace vorenta {
 
 bool IsCompiled(SystemCalls& system, const MainWindow& /*window*/, const AnsiCodec& codec) {
@@ -27,6 +29,8 @@ void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec) {
   form.SetKeywords(settings.LoadKeywords());
   form.FillUrlChars();
   form.LoadOptions();
+  // Before KeepOnTop shows the window, so that it does not jump.
+  if (form.options().remember_placement) PlaceAsSaved(p.Window, settings.LoadGeometry());
   // A user who turned "always on top" off gets an ordinary window.
   if (form.options().always_on_top) KeepOnTop(p.System, p.Window, 1);
 }

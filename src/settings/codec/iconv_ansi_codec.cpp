@@ -7,6 +7,8 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <memory>
 #include <string>
@@ -33,8 +35,29 @@ class Converter {
 
   // Converts as much of [*in, *in + *in_left) as it can, appending to out.
   // Returns 0 when everything was converted, else the errno that stopped it
-  // (EILSEQ or EINVAL) with *in at the offending input.
+  // (EILSEQ or EINVAL) with *in at the offending input. iconv is given at
+  // most a chunk at a time: a sanitizer checks the whole input range on
+  // every call, which would make one call per invalid byte quadratic.
   int Convert(const char** in, size_t* in_left, std::string& out) {
+    while (*in_left > 0) {
+      const size_t chunk = std::min(*in_left, kChunkBytes);
+      const bool last_chunk = chunk == *in_left;
+      const char* const chunk_start = *in;
+      size_t chunk_left = chunk;
+      const int error = ConvertChunk(in, &chunk_left, out);
+      *in_left -= static_cast<size_t>(*in - chunk_start);
+      // A character cut by the chunk's end is no error: the next chunk
+      // begins with it.
+      if (error == EINVAL && !last_chunk) continue;
+      if (error != 0) return error;
+    }
+    return 0;
+  }
+
+ private:
+  static constexpr size_t kChunkBytes = 4096;
+
+  int ConvertChunk(const char** in, size_t* in_left, std::string& out) {
     char buffer[4096];
     while (*in_left > 0) {
       char* out_ptr = buffer;
@@ -43,13 +66,13 @@ class Converter {
       out.append(buffer, out_ptr);
       if (r != static_cast<size_t>(-1)) continue;
       if (errno == E2BIG) continue;
+      const int error = errno == EINVAL ? EINVAL : EILSEQ;
       iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-      return errno == EINVAL ? EINVAL : EILSEQ;
+      return error;
     }
     return 0;
   }
 
- private:
   iconv_t cd_;
 };
 
@@ -71,6 +94,28 @@ std::u16string FromUtf16Le(const std::string& bytes) {
                                   (static_cast<unsigned char>(bytes[i + 1]) << 8));
   }
   return text;
+}
+
+using ByteSet = std::array<bool, 256>;
+
+// The bytes that iconv refuses on their own (EILSEQ, where a lead byte
+// would be incomplete, EINVAL): whatever follows them, no character of the
+// code page starts there.
+const ByteSet& BytesThatStartNoCharacter() {
+  static const ByteSet bytes = [] {
+    ByteSet set{};
+    Converter converter(kUtf16, kCodePage);
+    if (!converter.ok()) return set;
+    for (int b = 0; b < 256; ++b) {
+      const char byte = static_cast<char>(b);
+      const char* in = &byte;
+      size_t left = 1;
+      std::string out;
+      set[b] = converter.Convert(&in, &left, out) == EILSEQ;
+    }
+    return set;
+  }();
+  return bytes;
 }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
@@ -112,14 +157,18 @@ class IconvAnsiCodec : public AnsiCodec {
     utf16.reserve(bytes.size() * 2);
     const char* in = bytes.data();
     size_t left = bytes.size();
+    const ByteSet& starts_none = BytesThatStartNoCharacter();
     while (left > 0) {
       if (converter.Convert(&in, &left, utf16) == 0) break;
       // A byte that starts no character of the code page, or a lead byte
-      // without its trail byte: U+FFFD, and go on with the next byte.
-      utf16 += "\xFD\xFF";
+      // without its trail byte: U+FFFD, and go on with the next byte. A run
+      // of bytes that start no character needs no call to iconv.
       result.lossy = true;
-      ++in;
-      --left;
+      do {
+        utf16 += "\xFD\xFF";
+        ++in;
+        --left;
+      } while (left > 0 && starts_none[static_cast<unsigned char>(*in)]);
     }
     result.text = FromUtf16Le(utf16);
     return result;

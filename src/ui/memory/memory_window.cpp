@@ -22,6 +22,23 @@ void MemoryWindow::UserResize(float outer_width, float outer_height) {
   Resized();
 }
 
+Monitor MemoryWindow::CurrentMonitor() const {
+  for (const Monitor& monitor : monitors_) {
+    const TwipsRect& area = monitor.work_area;
+    if (left_ >= area.left && left_ < area.right() && top_ >= area.top && top_ < area.bottom()) {
+      return monitor;
+    }
+  }
+  return monitors_.empty() ? Monitor{} : monitors_.front();
+}
+
+void MemoryWindow::Place(const Monitor& /*monitor*/, const TwipsRect& outer) {
+  placed_.push_back(outer);
+  left_ = outer.left;
+  top_ = outer.top;
+  UserResize(outer.width, outer.height);
+}
+
 void MemoryWindow::MoveTo(float left, float top) {
   left_ = left;
   top_ = top;

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <vector>
 
 #include "ui/platform.h"
 
@@ -21,12 +22,20 @@ class MemoryWindow : public MainWindow {
   float Left() const override { return left_; }
   float Top() const override { return top_; }
   std::intptr_t Handle() const override { return handle_; }
+  std::vector<Monitor> Monitors() const override { return monitors_; }
+  // The monitor whose work area holds the window's top left corner, else
+  // the first.
+  Monitor CurrentMonitor() const override;
+  void Place(const Monitor& monitor, const TwipsRect& outer) override;
 
   // What the user or the system does to the window. Each size change runs
   // the resize handler, as the real window's size messages do.
   void UserResize(float outer_width, float outer_height);
   void MoveTo(float left, float top);
   void SetMinimised(bool minimised) { minimised_ = minimised; }
+  void SetMonitors(std::vector<Monitor> monitors) { monitors_ = std::move(monitors); }
+  // The calls of Place, in order.
+  const std::vector<TwipsRect>& placed() const { return placed_; }
   void OnResize(std::function<void()> handler) { on_resize_ = std::move(handler); }
 
  private:
@@ -40,6 +49,9 @@ class MemoryWindow : public MainWindow {
   float top_ = 0;
   std::intptr_t handle_ = 0x1234;
   bool minimised_ = false;
+  // One 1920 x 1040 pixel work area at 96 DPI.
+  std::vector<Monitor> monitors_{{1, {0, 0, 28800, 15600}}};
+  std::vector<TwipsRect> placed_;
   std::function<void()> on_resize_;
 };
 

@@ -115,6 +115,7 @@ bool Form1Window::CreateControls() {
   TakeOverMessages(list1, list1_proc_);
   TakeOverMessages(text2, text2_proc_);
   list1_->MeasureWidthsWith([this](std::u16string_view line) { return MailLineWidth(line); });
+  NameControls();
   return true;
 }
 

@@ -74,6 +74,7 @@ class Form1Window {
   LRESULT HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
 
   bool CreateControls();
+  void NameControls();
   void ApplyFonts(std::unique_ptr<WindowFonts> fonts);
   int MailLineWidth(std::u16string_view line) const;
   void DrawMailPaneItem(const DRAWITEMSTRUCT& item);

@@ -16,10 +16,6 @@ struct WindowDpi {
   int value = 96;
 };
 
-struct TwipsRect {
-  float left = 0, top = 0, width = 0, height = 0;
-};
-
 // Moves the window to the rectangle at the DPI.
 void PlaceInPixels(HWND control, const TwipsRect& rect, int dpi);
 

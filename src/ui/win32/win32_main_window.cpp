@@ -1,6 +1,7 @@
 #include "ui/win32/win32_main_window.h"
 
 #include "ui/win32/twips.h"
+#include "ui/win32/win32_monitors.h"
 
 namespace vorenta {
 
@@ -39,6 +40,27 @@ float Win32MainWindow::Left() const { return PixelsToTwips(OuterRect().left, dpi
 float Win32MainWindow::Top() const { return PixelsToTwips(OuterRect().top, dpi_.value); }
 
 std::intptr_t Win32MainWindow::Handle() const { return reinterpret_cast<std::intptr_t>(hwnd_); }
+
+std::vector<Monitor> Win32MainWindow::Monitors() const { return AllMonitors(); }
+
+Monitor Win32MainWindow::CurrentMonitor() const {
+  return DescribeMonitor(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST));
+}
+
+void Win32MainWindow::Place(const Monitor& monitor, const TwipsRect& outer) {
+  const int dpi = MonitorDpi(reinterpret_cast<HMONITOR>(monitor.handle));
+  const int left = TwipsToPixels(outer.left, dpi);
+  const int top = TwipsToPixels(outer.top, dpi);
+  const int width = TwipsToPixels(outer.right(), dpi) - left;
+  const int height = TwipsToPixels(outer.bottom(), dpi) - top;
+  const int dpi_before = dpi_.value;
+  SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Arriving on a monitor of another DPI, the window took the size the
+  // system suggests for it; the size asked for is already in that DPI.
+  if (dpi_.value != dpi_before) {
+    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
 
 RECT Win32MainWindow::OuterRect() const {
   RECT r{};

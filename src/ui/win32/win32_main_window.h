@@ -21,6 +21,9 @@ class Win32MainWindow : public MainWindow {
   float Left() const override;
   float Top() const override;
   std::intptr_t Handle() const override;
+  std::vector<Monitor> Monitors() const override;
+  Monitor CurrentMonitor() const override;
+  void Place(const Monitor& monitor, const TwipsRect& outer) override;
 
  private:
   RECT OuterRect() const;

@@ -1,0 +1,110 @@
+// What a screen reader finds from outside the program: a name for every
+// control, and the hints the empty boxes show instead of text.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "control_state.h"
+#include "real_input.h"
+#include "vorenta_session.h"
+
+namespace vorenta_e2e {
+namespace {
+
+// The name the accessibility layer gives the control, as a screen reader in
+// another process asks for it.
+std::u16string AccessibleName(HWND control) {
+  IAccessible* accessible = nullptr;
+  // Not IID_IAccessible: linked from oleacc's import library it names a
+  // thunk, not the identifier.
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return u"(no accessible object)";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  const HRESULT result = accessible->get_accName(self, &name);
+  accessible->Release();
+  if (FAILED(result) || !name) return u"(no name)";
+  std::u16string text(name, name + SysStringLen(name));
+  SysFreeString(name);
+  return text;
+}
+
+TEST(AccessibleNames, EveryControlHasItsJapaneseNameForScreenReaders) {
+  const HRESULT com = OleInitialize(nullptr);
+  {
+    VorentaSession vorenta;
+    const std::pair<int, std::u16string> names[] = {
+        {kCommand1, u"検索"}, {kList1, u"メール"},         {kList2, u"キーワード一覧"},
+        {kText1, u"URL"},     {kText2, u"キーワード入力"},
+    };
+    for (const auto& [id, name] : names) {
+      EXPECT_EQ(AccessibleName(vorenta.control(id)), name) << "control " << id;
+    }
+  }
+  if (SUCCEEDED(com)) OleUninitialize();
+}
+
+// How far apart the leftmost and rightmost pixels in the control's client
+// area lie that differ from its background: 0 for an empty box, a caret
+// at most 2, a line of text much more.
+int InkWidth(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const POINT origin = ClientToScreenPoint(control, 0, 0);
+  const int width = client.right, height = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  const std::uint32_t background = pixels[0];
+  int left = width, right = -1;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (pixels[y * width + x] == background) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return right < left ? 0 : right - left + 1;
+}
+
+TEST(CueBanners, TheEmptyBoxesShowAHintThatIsNotTheirText) {
+  VorentaSession vorenta;
+  ASSERT_TRUE(vorenta.BringToFront());
+  ToggleKeywordPanel(vorenta.window());
+  const HWND keyword_box = vorenta.control(kText2);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(keyword_box) != FALSE; }));
+  for (const int id : {kText1, kText2}) {
+    const HWND box = vorenta.control(id);
+    EXPECT_EQ(ControlText(box), u"") << "control " << id;
+    EXPECT_TRUE(WaitUntil([&] { return InkWidth(box) > 40; })) << "control " << id;
+  }
+}
+
+}  // namespace
+}  // namespace vorenta_e2e

@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of every fuzz target into tests/fuzz/corpus/.
+
+The seeds are small inputs made here by hand: each target's corpus starts
+from the cases its format cares about, so the fuzzer reaches them at once.
+Run it again after changing a seed; the files are checked in.
+"""
+import os
+import shutil
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+BOM = b"\xef\xbb\xbf"
+MARKER = b"#Vorenta keywords format 2"
+
+
+def cp932(text):
+    return text.encode("cp932")
+
+
+# Indexes into the alphabet of fuzz_input.cpp.
+QUOTE, COMMA, SPACE, CR, LF, CRLF, NUL, A, B = range(9)
+SE, GEN, HYO, YEN, WAVE, FULLWAVE, E_ACUTE, EMOJI, HIGH, LOW, BOM_CHAR = range(11, 22)
+MARKER_PIECE, DOUBLE_QUOTE, HTTP, SCHEME, HOST = 24, 25, 26, 27, 28
+
+
+def keywords(*lists):
+    """A keyword list in the fuzz input's form: a length byte, then pieces."""
+    return b"".join(bytes([len(k)]) + bytes(k) for k in lists)
+
+
+SEEDS = {
+    "keyword_file_reader_fuzz": {
+        "plain-cp932": cp932("セール\r\n送料無料\r\n限定 品\r\n"),
+        "fields": b'"a,b"\r\n  c ,d  \r\n\r\n"unclosed,\r\nx\r\n',
+        "nul-and-invalid": b"a\x00b\r\n\x85\x40\r\n\x81 \xa0z\x82",
+        "utf8": BOM + "😀\r\n한\r\n\"a,b\"\r\n".encode(),
+        "marked": BOM + MARKER + b'\r\n"say ""hi"""\r\n""\r\n" lead"\r\nplain\r\n',
+        "marked-unclosed": BOM + MARKER + b'\n"a""b\r\n"c"x,d\r\n',
+    },
+    "keyword_file_round_trip_fuzz": {
+        "quote-then-sale": keywords([QUOTE, GEN], [SE], [SPACE, SE, SPACE]),
+        "cr-quote-comma": keywords([A, CR, QUOTE, B], [A, COMMA, B]),
+        "quote-inside": keywords([A, QUOTE, COMMA, SPACE, B, QUOTE]),
+        "empty-first-last": keywords([], [A], []),
+        "marker-first": keywords([MARKER_PIECE], [EMOJI]),
+        "surrogates-nul": keywords([HIGH], [LOW, NUL], [BOM_CHAR, LF], [YEN]),
+    },
+    "geometry_fuzz": {
+        "file": b" 8685 \r\n 6000 \r\n 1200 \r\n-90 \r\n",
+        "fractional": b" 8685.714 \r\n 6000.5 \r\n-480000 \r\n 0 \r\n",
+        "exponents": b" 1E+07 \r\n 1E-05 \r\n-2.5E+07 \r\n 3.402823E+38 \r\n",
+        "not-finite": b" NaN \r\n Inf \r\n-Inf \r\n 0 \r\n",
+        "float-bits": struct.pack("<f", 8685.714) + b"\r\n 1 \n 2\r 3",
+        "short": b" 8685 \r\n 6000 \r\n",
+    },
+    "core_text_fuzz": {
+        "address": struct.pack(">i", 3)
+        + bytes([8, A, SPACE, HTTP, SCHEME, HOST, SPACE, B, CR])
+        + keywords([HTTP], [B]),
+        "lines": struct.pack(">i", -1)
+        + bytes([9, A, CR, LF, B, LF, CR, SE, CR, CRLF])
+        + keywords([SE], [], [A, B]),
+        "extreme-position": struct.pack(">i", 2**31 - 1) + bytes([3, HTTP, SPACE, A]),
+        "lowest-position": struct.pack(">i", -(2**31)) + bytes([2, SPACE, A]),
+    },
+    "ansi_codec_fuzz": {
+        "cp932": cp932("セール,送料無料 ｱ①～表"),
+        "invalid": b"\xa0\xa0\xa0a\x81 b\x85\x40\xeb\x40\x81\x7f\x82",
+        "nul": b"a\x00b\x00",
+        "utf16-units": "😀¥〜\ud800".encode("utf-16-le", "surrogatepass"),
+    },
+    "utf8_fuzz": {
+        "text": "セール 😀 한 ¥".encode(),
+        "surrogates": b"\xed\xa0\x80x\xed\xb0\x80\xed\xa0\xbd\xed\xb8\x80",
+        "invalid": b"\xff\xc0\x80\xe3\x82\xf4\x90\x80\x80\x80",
+        "replacement": b"\xef\xbf\xbd",
+    },
+}
+
+
+def main():
+    root = os.path.join(HERE, "corpus")
+    shutil.rmtree(root, ignore_errors=True)
+    for target, seeds in SEEDS.items():
+        folder = os.path.join(root, target)
+        os.makedirs(folder)
+        for name, data in seeds.items():
+            with open(os.path.join(folder, name), "wb") as f:
+                f.write(data)
+
+
+if __name__ == "__main__":
+    main()
