@@ -96,3 +96,21 @@ TEST(KeywordSafety, ASecondStartFromTheSameFolderShowsTheFirstWindowAndEnds) {
 
 }  // namespace
 }  // namespace vorenta_e2e
+
+namespace vorenta_e2e {
+namespace {
+
+TEST(KeywordSafety, AKeywordThatBeginsWithAQuoteSurvivesARestart) {
+  VorentaSession vorenta;
+  OpenPanelAndAdd(vorenta, u"\"限定");
+  EnterKeyword(vorenta.window(), u" 送料, 無料 ");
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList2)).size() == 2; }));
+  PostMessageW(vorenta.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(vorenta.WaitForExit());
+  vorenta.Restart();
+  EXPECT_EQ(ListItems(vorenta.control(kList2)),
+            (std::vector<std::u16string>{u"\"限定", u" 送料, 無料 "}));
+}
+
+}  // namespace
+}  // namespace vorenta_e2e

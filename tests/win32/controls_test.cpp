@@ -113,6 +113,34 @@ TEST_F(ListBoxTest, ItemAtFindsTheLineUnderAPoint) {
   EXPECT_EQ(extended_.ItemAt(POINT{2, 400}), ListBox::kNoItem);
 }
 
+// LB_ITEMFROMPOINT carries 16 bits: line 66,000 would be taken for 464.
+TEST_F(ListBoxTest, ItemAtReachesLinesPastSixteenBits) {
+  std::u16string mail;
+  for (int i = 0; i < 70000; ++i) mail += u"line\r";
+  MailLineReader lines(mail);
+  extended_.ReplaceItems(lines);
+  SendMessageW(extended_.hwnd(), LB_SETTOPINDEX, 66000, 0);
+  RECT row{};
+  SendMessageW(extended_.hwnd(), LB_GETITEMRECT, 66001, reinterpret_cast<LPARAM>(&row));
+  EXPECT_EQ(extended_.ItemAt(POINT{row.left + 2, row.top + 1}), 66001);
+}
+
+// Many runs of single lines and one long run, as a search selects them.
+TEST_F(ListBoxTest, BulkWorkFillsReadsAndSelectsEveryLine) {
+  MailLineReader lines(u"a\r\nb\r\nc\r\nd\r\ne\r\nf");
+  Extended().ReplaceItems(lines);
+  Extended().SetSelected(1);
+  Extended().SelectItems({0, 3, 4, 5});
+  EXPECT_EQ(Extended().SelectedIndexes(), (std::vector<int>{0, 1, 3, 4, 5}));
+  std::u16string read;
+  Extended().ForEachItem([&](int index, std::u16string_view line) {
+    read += static_cast<char16_t>(u'0' + index);
+    read += line;
+  });
+  EXPECT_EQ(read, u"0a1b2c3d4e5f");
+  EXPECT_TRUE(IsWindowVisible(extended_.hwnd()) || !IsWindowVisible(host_.hwnd()));
+}
+
 struct GeometryCase {
   int dpi;
   RECT pixels;  // left, top, right, bottom
