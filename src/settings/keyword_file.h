@@ -30,7 +30,10 @@
 //   #Vorenta keywords format 2
 // (ended by CR LF, CR, LF or the end of the text). The lines after it are
 // read by the rules above with one addition: inside double quotes, two
-// double quotes in a row stand for one and do not close the field.
+// double quotes in a row stand for one and do not close the field. An older
+// UTF-8 file whose first keyword is the marker text would be read this way
+// too; no real keyword list begins with it. A code page file is never
+// marked.
 //
 // Writing, the plain form: one line per keyword, CR LF after each; an empty
 // list is an empty file. A keyword that would not read back as itself
@@ -41,7 +44,8 @@
 // with a byte-order mark.
 //
 // The writer keeps the plain form, byte for byte, for every list that reads
-// back from it unchanged, so files stay readable by older versions. Only a
+// back from it unchanged, so files stay readable by older versions (which
+// take a marked file's marker line for a keyword). Only a
 // list the plain form cannot carry (a double quote where quoting is needed,
 // a keyword beginning with a double quote, a UTF-8 list whose first keyword
 // is the marker) is written in the marked form: the byte-order mark, the

@@ -100,11 +100,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzInput input(data, size);
   const int p = input.Int();
   const std::u16string text = input.Text(input.Byte());
+  const SenderPage& sender = SenderPages()[input.Byte() % SenderPages().size()];
+  const bool text_after_sender = input.Byte() % 2 == 1;
   const std::vector<std::u16string> keywords = input.Keywords(8);
 
   CheckMailLines(text);
   const std::vector<std::u16string> lines = SplitMailText(text);
   CheckSender(lines.empty() ? text : lines.front());
+  // A line that names a sender of the table, give or take the fuzzer's text.
+  CheckSender(text.substr(0, 6) + std::u16string(sender.key) + (text_after_sender ? text : u""));
   CheckUrl(text, p, table);
   for (const auto& line : lines) CheckKeywords(line, keywords);
   CheckKeywords(text, keywords);

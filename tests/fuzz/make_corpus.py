@@ -55,14 +55,16 @@ SEEDS = {
         "short": b" 8685 \r\n 6000 \r\n",
     },
     "core_text_fuzz": {
+        # position, piece count, pieces, sender row, text after sender, keywords
         "address": struct.pack(">i", 3)
-        + bytes([8, A, SPACE, HTTP, SCHEME, HOST, SPACE, B, CR])
+        + bytes([8, A, SPACE, HTTP, SCHEME, HOST, SPACE, B, CR, 0, 0])
         + keywords([HTTP], [B]),
         "lines": struct.pack(">i", -1)
-        + bytes([9, A, CR, LF, B, LF, CR, SE, CR, CRLF])
+        + bytes([9, A, CR, LF, B, LF, CR, SE, CR, CRLF, 1, 1])
         + keywords([SE], [], [A, B]),
-        "extreme-position": struct.pack(">i", 2**31 - 1) + bytes([3, HTTP, SPACE, A]),
-        "lowest-position": struct.pack(">i", -(2**31)) + bytes([2, SPACE, A]),
+        "sender": struct.pack(">i", 0) + bytes([6, A, B, A, B, A, B, 2, 0]),
+        "extreme-position": struct.pack(">i", 2**31 - 1) + bytes([3, HTTP, SPACE, A, 0, 0]),
+        "lowest-position": struct.pack(">i", -(2**31)) + bytes([2, SPACE, A, 0, 0]),
     },
     "ansi_codec_fuzz": {
         "cp932": cp932("セール,送料無料 ｱ①～表"),
