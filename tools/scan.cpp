@@ -1,10 +1,18 @@
 #include "scan.h"
 
+#include <chrono>
+
 #include "ui/form1.h"
 #include "ui/memory/memory_platform.h"
 
 namespace vorenta::tools {
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration duration) {
+  return std::chrono::duration<double, std::milli>(duration).count();
+}
 
 std::u16string ToU16(int number) {
   const std::string digits = std::to_string(number);
@@ -28,17 +36,25 @@ std::vector<std::u16string> SplitKeywordLines(const std::u16string& text) {
 }
 
 std::u16string ScanReport(const std::vector<std::u16string>& keywords,
-                          const std::u16string& mail_text) {
+                          const std::u16string& mail_text, const ScanOptions& options,
+                          ScanTimes* times) {
   MemoryPlatform memory;
   const auto codec = MakeSystemAnsiCodec();
   SettingsStore settings(memory.files, *codec);
   Form1 form(memory.platform, settings);
   form.FillUrlChars();
   form.SetKeywords(keywords);
+  if (options.fold) form.RunMenuCommand(MenuCommand::kFuzzySearch);
 
   memory.clipboard.Put(mail_text);
+  const auto start = Clock::now();
   form.List1_KeyDown(kKeyEnter, 0);
+  const auto pasted = Clock::now();
   form.Command1_Click();
+  if (times) {
+    times->paste = Milliseconds(pasted - start);
+    times->search = Milliseconds(Clock::now() - pasted);
+  }
 
   std::u16string report;
   for (int i = 0; i < memory.list1.Count(); ++i) {

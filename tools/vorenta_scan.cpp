@@ -1,10 +1,15 @@
-// vorenta-scan KEYWORDS MAIL: what the window would show and do for a mail,
-// as text. Both files are UTF-8; the report is UTF-8 on standard output.
+// vorenta-scan [--fold] [--time] KEYWORDS MAIL: what the window would show
+// and do for a mail, as text. Both files are UTF-8; the report is UTF-8 on
+// standard output. --fold searches with the fuzzy search on; --time prints
+// how long the paste and the search (the matching of every line) took, on
+// standard error.
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "scan.h"
 #include "settings/utf8.h"
@@ -53,18 +58,35 @@ bool ReadUtf8File(const char* path, std::u16string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: vorenta-scan KEYWORDS MAIL\n";
+  vorenta::tools::ScanOptions options;
+  bool time = false;
+  std::vector<const char*> paths;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--fold") {
+      options.fold = true;
+    } else if (arg == "--time") {
+      time = true;
+    } else {
+      paths.push_back(argv[i]);
+    }
+  }
+  if (paths.size() != 2) {
+    std::cerr << "usage: vorenta-scan [--fold] [--time] KEYWORDS MAIL\n";
     return kBadInput;
   }
   std::u16string keyword_text, mail_text;
-  if (!ReadUtf8File(argv[1], keyword_text) || !ReadUtf8File(argv[2], mail_text)) return kBadInput;
+  if (!ReadUtf8File(paths[0], keyword_text) || !ReadUtf8File(paths[1], mail_text)) return kBadInput;
 
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);  // LF must stay LF
 #endif
-  const std::string report = vorenta::EncodeUtf8(
-      vorenta::tools::ScanReport(vorenta::tools::SplitKeywordLines(keyword_text), mail_text));
+  vorenta::tools::ScanTimes times;
+  const std::string report = vorenta::EncodeUtf8(vorenta::tools::ScanReport(
+      vorenta::tools::SplitKeywordLines(keyword_text), mail_text, options, &times));
+  if (time) {
+    std::fprintf(stderr, "paste %.1f ms\nsearch %.1f ms\n", times.paste, times.search);
+  }
   std::fwrite(report.data(), 1, report.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }

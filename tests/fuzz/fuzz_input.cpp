@@ -41,6 +41,21 @@ const std::u16string kAlphabet[] = {
     u"~",
     u"{",
     u"A",
+    // What the fuzzy search folds: half-width kana and their marks, kana of
+    // both kinds, full-width and hyphen forms.
+    u"ｶ",
+    u"ﾊ",
+    u"ｳ",
+    u"ﾞ",
+    u"ﾟ",
+    u"ｰ",
+    u"カ",
+    u"ガ",
+    u"か",
+    u"ゞ",
+    u"Ａ",
+    u"‐",
+    u"－",
 };
 constexpr size_t kAlphabetSize = std::size(kAlphabet);
 

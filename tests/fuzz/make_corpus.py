@@ -22,6 +22,9 @@ def cp932(text):
 QUOTE, COMMA, SPACE, CR, LF, CRLF, NUL, A, B = range(9)
 SE, GEN, HYO, YEN, WAVE, FULLWAVE, E_ACUTE, EMOJI, HIGH, LOW, BOM_CHAR = range(11, 22)
 MARKER_PIECE, DOUBLE_QUOTE, HTTP, SCHEME, HOST = 24, 25, 26, 27, 28
+HW_KA, HW_HA, HW_U, HW_VOICED, HW_SEMI, HW_LONG, KA, GA, HIRA_KA, HIRA_ITER, FW_A, HYPHEN, FW_MINUS = range(
+    32, 45
+)
 
 
 def keywords(*lists):
@@ -65,6 +68,15 @@ SEEDS = {
         "sender": struct.pack(">i", 0) + bytes([6, A, B, A, B, A, B, 2, 0]),
         "extreme-position": struct.pack(">i", 2**31 - 1) + bytes([3, HTTP, SPACE, A, 0, 0]),
         "lowest-position": struct.pack(">i", -(2**31)) + bytes([2, SPACE, A, 0, 0]),
+    },
+    "keyword_matcher_fuzz": {
+        # piece count, pieces, keywords
+        "half-width": bytes([6, HW_KA, HW_VOICED, HW_HA, HW_SEMI, HW_U, HW_VOICED])
+        + keywords([GA], [HW_HA], [HW_VOICED]),
+        "kana-kinds": bytes([7, HIRA_KA, KA, HW_KA, HW_LONG, HIRA_ITER, FW_A, A])
+        + keywords([KA, KA], [A], [HIRA_ITER]),
+        "lines-and-dashes": bytes([7, WAVE, CR, FULLWAVE, LF, HYPHEN, CRLF, FW_MINUS])
+        + keywords([FULLWAVE], [HYPHEN], []),
     },
     "ansi_codec_fuzz": {
         "cp932": cp932("セール,送料無料 ｱ①～表"),

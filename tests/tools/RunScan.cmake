@@ -1,8 +1,8 @@
 # Runs vorenta-scan on two files and checks its exit status and, when one is
 # given, its output byte for byte.
 #   -DSCAN=... -DEMULATOR=... -DKEYWORDS=... -DMAIL=... -DEXPECTED_STATUS=0
-#   -DEXPECTED=... (optional) -DOUTPUT=...
-set(command ${SCAN} ${KEYWORDS} ${MAIL})
+#   -DEXPECTED=... (optional) -DOUTPUT=... -DFLAGS=... (optional, ;-separated)
+set(command ${SCAN} ${FLAGS} ${KEYWORDS} ${MAIL})
 if(EMULATOR)
   set(command ${EMULATOR} ${command})
 endif()

@@ -113,6 +113,7 @@ bool Form1Window::CreateControls() {
 
   TakeOverMessages(command1, command1_proc_);
   TakeOverMessages(list1, list1_proc_);
+  list1_->CallDirectly(list1_proc_);
   TakeOverMessages(text2, text2_proc_);
   list1_->MeasureWidthsWith([this](std::u16string_view line) { return MailLineWidth(line); });
   NameControls();

@@ -31,8 +31,20 @@ class RedrawSuspended {
 
 }  // namespace
 
+LRESULT Win32ListBox::Call(UINT message, WPARAM w, LPARAM l) const {
+  return direct_proc_ ? CallWindowProcW(direct_proc_, hwnd(), message, w, l)
+                      : SendMessageW(hwnd(), message, w, l);
+}
+
+void Win32ListBox::NoteAdded(std::u16string_view text) {
+  ++known_items_;
+  longest_item_ = std::max(longest_item_, text.size());
+}
+
 void Win32ListBox::Clear() {
   SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+  known_items_ = 0;
+  longest_item_ = 0;
   widest_ = WidestLines(measure_ ? kWidthCandidates : 0);
   UpdateHorizontalExtent();
 }
@@ -41,7 +53,9 @@ void Win32ListBox::AddItem(const std::u16string& text) {
   const std::wstring wide = ToWide(text);
   const LRESULT added =
       SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-  if (!measure_ || added < 0) return;
+  if (added < 0) return;
+  NoteAdded(text);
+  if (!measure_) return;
   widest_.Offer(static_cast<int>(added), DisplayColumns(text));
   UpdateHorizontalExtent();
 }
@@ -49,15 +63,17 @@ void Win32ListBox::AddItem(const std::u16string& text) {
 void Win32ListBox::ReplaceItems(LineSource& lines) {
   RedrawSuspended quiet(hwnd());
   SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+  known_items_ = 0;
+  longest_item_ = 0;
   widest_ = WidestLines(measure_ ? kWidthCandidates : 0);
   std::wstring item;
   std::u16string_view line;
   for (int index = 0; lines.Next(line); ++index) {
     item.assign(line.begin(), line.end());
-    const LRESULT added =
-        SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    const LRESULT added = Call(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     // Out of memory: the lines that fit are shown.
     if (added == LB_ERR || added == LB_ERRSPACE) break;
+    NoteAdded(line);
     if (measure_) widest_.Offer(index, DisplayColumns(line));
   }
   UpdateHorizontalExtent();
@@ -65,7 +81,9 @@ void Win32ListBox::ReplaceItems(LineSource& lines) {
 
 void Win32ListBox::RemoveItem(int index) {
   if (index < 0 || index >= Count()) return;
-  SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  if (SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0) != LB_ERR) {
+    --known_items_;
+  }
   // The indexes behind it moved: estimate again from what is left.
   if (measure_) {
     widest_ = WidestLines(kWidthCandidates);
@@ -89,13 +107,18 @@ std::u16string Win32ListBox::ItemText(int index) const {
 
 void Win32ListBox::ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const {
   const int count = Count();
-  std::wstring text;
+  // Items added behind this object's back may be longer than it knows.
+  const bool lengths_known = count == known_items_;
+  std::wstring text(lengths_known ? longest_item_ + 1 : 0, L'\0');
   for (int index = 0; index < count; ++index) {
-    const LRESULT length = SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) continue;
-    if (text.size() < static_cast<size_t>(length) + 1) text.resize(static_cast<size_t>(length) + 1);
-    const LRESULT copied = SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(text.data()));
+    if (!lengths_known) {
+      const LRESULT length = Call(LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+      if (length == LB_ERR) continue;
+      if (text.size() < static_cast<size_t>(length) + 1)
+        text.resize(static_cast<size_t>(length) + 1);
+    }
+    const LRESULT copied =
+        Call(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     if (copied == LB_ERR) continue;
     visit(index, std::u16string_view(reinterpret_cast<const char16_t*>(text.data()),
                                      static_cast<size_t>(copied)));
@@ -138,7 +161,7 @@ void Win32ListBox::SelectItems(const std::vector<int>& ascending) {
     while (++i < ascending.size() && ascending[i] == last + 1) last = ascending[i];
     if (first < 0 || last >= count) continue;
     // First before last: the reverse order would deselect the run.
-    SendMessageW(hwnd(), LB_SELITEMRANGEEX, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    Call(LB_SELITEMRANGEEX, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
   }
 }
 
