@@ -95,6 +95,14 @@ UserMessage SenderRegistered(const std::u16string& sender, const std::u16string&
           u"差出人: " + sender + u"\n新着ページ: " + page + u"\n\n登録先: " + path};
 }
 
+const char16_t kSenderFileHeader[] =
+    u"Vorenta の差出人ファイルです。"
+    u"1 行に 1 件、差出人、タブ、新着ページのアドレスの順に書きます。\n"
+    u"差出人は、メールの 1 行目の 7 文字目から行の終わりまでです"
+    u"（大文字と小文字は区別します）。\n"
+    u"アドレスは http:// か https:// で始まり、空白や \" を含まないものだけが使われます。\n"
+    u"# で始まる行と空の行は読み飛ばします。";
+
 UserMessage About(const std::u16string& version, const std::u16string& folder) {
   return {u"Vorenta バージョン " + version,
           u"キーワードと設定のファイルは、次のフォルダーにあります。\n" + folder};

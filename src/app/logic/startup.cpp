@@ -27,6 +27,7 @@ void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec) {
   form.SetKeywords(settings.LoadKeywords());
   form.FillUrlChars();
   form.LoadOptions();
+  form.LoadSenders();
   // A user who turned "always on top" off gets an ordinary window.
   if (form.options().always_on_top) KeepOnTop(p.System, p.Window, 1);
 }
