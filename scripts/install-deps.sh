@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   fonts-ipafont-gothic locales
   clang-format
+  python3-markdown
 )
 
 missing=()
