@@ -2,7 +2,8 @@
 # Builds everything and runs every test: the native unit tests, the same
 # tests with AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
 # build's tests under Wine on a virtual display (Win32 layer and end-to-end
-# runs of Vorenta.exe included). Exits non-zero when anything fails.
+# runs of Vorenta.exe included), and the release archive built twice and
+# compared. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,9 @@ run_preset native
 run_preset sanitize
 # Wine needs an X display for windows, the clipboard and input.
 run_preset windows xvfb-run -a -s "-screen 0 1280x1024x24"
+
+# The release archive: the same commit must give the same bytes.
+bash scripts/check-reproducible.sh || status=1
 
 if [ "$status" -ne 0 ]; then
   echo "==> some tests failed"
