@@ -3,7 +3,8 @@
 # come from there.
 
 images=$repo/docs/ja/images
-guide_run=$build_root/guide-run
+# C:\Vorenta: the folder the messages name is one a user could have.
+guide_run=$WINEPREFIX/drive_c/Vorenta
 demo=$build/tests/e2e/vorenta-demo.exe
 sample_mail=$(unix_to_wine "$repo/data/sample-mail.txt")
 new_shop_mail=$(unix_to_wine "$repo/data/sample-mail-new-shop.txt")

@@ -26,8 +26,8 @@ echo "==> building Vorenta.exe $version in $build"
 cmake -S "$repo" -B "$build" -G "Unix Makefiles" \
   --toolchain "$repo/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release \
-  "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$repo=. -ffile-prefix-map=$build=build" \
-  "-DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp" \
+  "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$repo=. -ffile-prefix-map=$build=build -ffunction-sections -fdata-sections" \
+  "-DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp -Wl,--gc-sections" \
   "-DCMAKE_CXX_ARCHIVE_CREATE=<CMAKE_AR> qcD <TARGET> <LINK_FLAGS> <OBJECTS>" \
   "-DCMAKE_CXX_ARCHIVE_APPEND=<CMAKE_AR> qD <TARGET> <LINK_FLAGS> <OBJECTS>" \
   "-DCMAKE_CXX_ARCHIVE_FINISH=<CMAKE_RANLIB> -D <TARGET>" >/dev/null
