@@ -61,6 +61,12 @@ if [ -n "${VORENTA_ON_VIRTUAL_DISPLAY:-}" ]; then
   # Second stage, inside xvfb-run: a short session and a screenshot.
   prepare_prefix
   set_wine_frames wine
+  if [ -n "${VORENTA_SESSION:-}" ]; then
+    # Another script's session on the same prefix and build (the guide's pictures).
+    # shellcheck source=/dev/null
+    source "$VORENTA_SESSION"
+    exit 0
+  fi
   copy_program
   (cd "$run_dir" && "$wine_run" Vorenta.exe) &
   program=$!

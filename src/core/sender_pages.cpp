@@ -13,11 +13,20 @@ constexpr int kSenderPrefixLength = 6;
 
 std::span<const SenderPage> SenderPages() { return kSenderPages; }
 
-std::u16string FindSenderPage(const std::u16string& first_line) {
+std::u16string SenderKeyOf(const std::u16string& first_line) {
+  if (first_line.size() <= kSenderPrefixLength) return {};
+  return first_line.substr(kSenderPrefixLength);
+}
+
+std::u16string FindSenderPage(const std::u16string& first_line,
+                              std::span<const SenderRow> user_rows) {
   if (first_line.size() < kSenderPrefixLength) return {};
   const std::u16string_view key = std::u16string_view(first_line).substr(kSenderPrefixLength);
   for (const auto& row : kSenderPages) {
     if (row.key == key) return std::u16string(row.page);
+  }
+  for (const auto& row : user_rows) {
+    if (row.key == key) return row.page;
   }
   return {};
 }

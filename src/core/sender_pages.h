@@ -13,9 +13,23 @@ struct SenderPage {
 // The built-in sender table, in lookup order.
 std::span<const SenderPage> SenderPages();
 
-// The page of the sender named by the mail's first line: the line without
-// its first six characters must equal a key exactly. Empty when none does.
-std::u16string FindSenderPage(const std::u16string& first_line);
+// A row the user added (SMsenders.txt), looked up after the built-in ones.
+struct SenderRow {
+  std::u16string key;
+  std::u16string page;
+  bool operator==(const SenderRow&) const = default;
+};
+
+// The sender key of a mail's first line: the line from its seventh
+// character on (the first six are a prefix such as "From: "). Empty for a
+// line of six characters or fewer.
+std::u16string SenderKeyOf(const std::u16string& first_line);
+
+// The page of the sender named by the mail's first line: its key must equal
+// a row's key exactly, case included. Built-in rows are looked at first, in
+// their order, then the user's rows in theirs. Empty when none matches.
+std::u16string FindSenderPage(const std::u16string& first_line,
+                              std::span<const SenderRow> user_rows = {});
 
 inline constexpr std::u16string_view kBrowserPath =
     u"C:\\Program Files\\Internet Explorer\\Iexplore.exe";

@@ -4,14 +4,17 @@
 
 #include "settings/geometry_file.h"
 #include "settings/keyword_file.h"
+#include "settings/sender_file.h"
 
 namespace vorenta {
 
 namespace {
 
-constexpr std::uint32_t kErrorFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
-constexpr std::uint32_t kErrorNoFolder = 3;      // ERROR_PATH_NOT_FOUND
-constexpr std::uint32_t kErrorOutOfMemory = 14;  // ERROR_OUTOFMEMORY
+constexpr std::uint32_t kErrorFileNotFound = 2;         // ERROR_FILE_NOT_FOUND
+constexpr std::uint32_t kErrorNoFolder = 3;             // ERROR_PATH_NOT_FOUND
+constexpr std::uint32_t kErrorOutOfMemory = 14;         // ERROR_OUTOFMEMORY
+constexpr std::uint32_t kErrorFileTooLarge = 223;       // ERROR_FILE_TOO_LARGE
+constexpr std::uint32_t kErrorNoUnicodeMapping = 1113;  // ERROR_NO_UNICODE_TRANSLATION
 constexpr int kMaxKeptAsideAttempts = 100;
 
 std::u16string Ascii(const char* text) {
@@ -166,6 +169,36 @@ SaveOutcome SettingsStore::SaveOptions(const Options& options) {
     if (!path.empty()) previous = files_.Read(path);
     if (previous.status == ReadStatus::kFailed) return {{kErrorAccessDenied}, path, {}};
     return Replace(kOptionsFileName, WriteOptionsFile(options, previous.bytes));
+  } catch (...) {
+    return {{kErrorOutOfMemory}, {}, {}};
+  }
+}
+
+std::vector<SenderRow> SettingsStore::LoadSenderRows() {
+  try {
+    const std::u16string path = PathOf(kSenderFileName);
+    if (path.empty()) return {};
+    // One byte past the limit tells the reader that the file goes on.
+    const FileContent file = files_.ReadStart(path, kMaxSenderFileBytes + 1);
+    if (file.status != ReadStatus::kOk) return {};
+    return ReadSenderFile(file.bytes, codec_);
+  } catch (...) {
+    return {};
+  }
+}
+
+SaveOutcome SettingsStore::AppendSenderRow(const SenderRow& row,
+                                           std::u16string_view new_file_header) {
+  try {
+    const std::u16string path = PathOf(kSenderFileName);
+    if (path.empty()) return {{kErrorNoFolder}, {}, {}};
+    const FileContent previous = files_.ReadStart(path, kMaxSenderFileBytes + 1);
+    if (previous.status == ReadStatus::kFailed) return {{kErrorAccessDenied}, path, {}};
+    // Rewriting only the part that was read would cut the file.
+    if (previous.bytes.size() > kMaxSenderFileBytes) return {{kErrorFileTooLarge}, path, {}};
+    const auto bytes = vorenta::AppendSenderRow(previous.bytes, row, codec_, new_file_header);
+    if (!bytes) return {{kErrorNoUnicodeMapping}, path, {}};
+    return Replace(kSenderFileName, *bytes);
   } catch (...) {
     return {{kErrorOutOfMemory}, {}, {}};
   }

@@ -6,8 +6,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/sender_pages.h"
 #include "settings/ansi_codec.h"
 #include "settings/geometry_file.h"
 #include "settings/options_file.h"
@@ -55,6 +57,15 @@ class SettingsStore {
   Options LoadOptions();
   // Writes the options, keeping the lines of the file that it does not own.
   SaveOutcome SaveOptions(const Options& options);
+
+  // The rows of the user's sender file; none when it is missing or cannot be
+  // read.
+  std::vector<SenderRow> LoadSenderRows();
+  // Appends the row to the sender file, or starts the file with it (the
+  // header's lines become its first comments). A file that cannot be read
+  // now, is too long to read whole or is in a code page that cannot hold the
+  // row is left as it is.
+  SaveOutcome AppendSenderRow(const SenderRow& row, std::u16string_view new_file_header);
 
   // The file's full name: the executable's folder, a backslash, the name.
   // Empty when the folder is unknown; nothing is then read or written.

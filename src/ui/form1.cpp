@@ -11,7 +11,10 @@
 namespace vorenta {
 
 Form1::Form1(Platform& platform, SettingsStore& settings)
-    : p_(platform), settings_(settings), keyword_saving_(settings, platform.Dialog) {}
+    : p_(platform),
+      settings_(settings),
+      keyword_saving_(settings, platform.Dialog),
+      user_senders_(settings, platform.Dialog) {}
 
 void Form1::GetMLData(std::u16string_view mail_text) {
   // Line by line from the text itself: a large mail is never held twice.
@@ -133,6 +136,8 @@ void Form1::CopySelectedLines() {
 
 void Form1::LoadOptions() { options_ = settings_.LoadOptions(); }
 
+void Form1::LoadSenders() { user_senders_.Load(); }
+
 void Form1::ChangeOptions(const Options& options) {
   // The choice holds for this run even when it cannot be kept for the next.
   options_ = options;
@@ -152,7 +157,9 @@ std::vector<MenuItem> Form1::SystemMenu() const {
       {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
       {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.List1.SelectedIndexes().empty()},
       {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
-       !FindSenderPage(p_.List1.ItemText(0)).empty()},
+       !user_senders_.PageFor(p_.List1.ItemText(0)).empty()},
+      {MenuCommand::kRegisterSender, texts::kMenuRegisterSender,
+       user_senders_.CanRegister(p_.List1.ItemText(0), p_.Text1.Text())},
       {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
       {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
@@ -175,6 +182,9 @@ void Form1::RunMenuCommand(MenuCommand command) {
       return;
     case MenuCommand::kOpenSenderPage:
       OpenSenderPage();
+      return;
+    case MenuCommand::kRegisterSender:
+      user_senders_.Register(p_.List1.ItemText(0), p_.Text1.Text());
       return;
     case MenuCommand::kFuzzySearch:
       options.fuzzy_search = !options.fuzzy_search;
@@ -249,7 +259,7 @@ void Form1::ToggleKeywordPanel() {
 }
 
 void Form1::OpenSenderPage() {
-  const std::u16string page = FindSenderPage(p_.List1.ItemText(0));
+  const std::u16string page = user_senders_.PageFor(p_.List1.ItemText(0));
   if (page.empty()) return;
   // Internet Explorer is gone from current Windows: fall back to the
   // user's browser rather than doing nothing.

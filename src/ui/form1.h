@@ -12,6 +12,7 @@
 #include "ui/keyword_saving.h"
 #include "ui/platform.h"
 #include "ui/system_menu.h"
+#include "ui/user_senders.h"
 
 namespace vorenta {
 
@@ -73,6 +74,8 @@ class Form1 {
   void SetKeywords(const std::vector<std::u16string>& keywords);
 
   void LoadOptions();
+  void LoadSenders();
+  const UserSenders& user_senders() const { return user_senders_; }
   const Options& options() const { return options_; }
 
   Platform& platform() { return p_; }
@@ -90,6 +93,7 @@ class Form1 {
   Platform& p_;
   SettingsStore& settings_;
   KeywordSaving keyword_saving_;
+  UserSenders user_senders_;
   Options options_;
   std::vector<char16_t> url_chars_;
   bool keywords_edited_ = false;

@@ -5,6 +5,7 @@
 //
 // Text is UTF-16; counts and indexes are int; geometry is in twips.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -197,6 +198,12 @@ class Files {
   // The running executable's folder, without a trailing backslash.
   virtual std::u16string ExecutableFolder() const = 0;
   virtual FileContent Read(const std::u16string& path) const = 0;
+  // The file's first max_bytes at most: a longer file is read only that far.
+  virtual FileContent ReadStart(const std::u16string& path, std::size_t max_bytes) const {
+    FileContent content = Read(path);
+    if (content.bytes.size() > max_bytes) content.bytes.resize(max_bytes);
+    return content;
+  }
   // Replaces the file with the bytes, or leaves the old file as it was and
   // returns the error. A folder in the file's place gives kErrorIsFolder.
   virtual FileResult Replace(const std::u16string& path, const std::string& bytes) = 0;

@@ -11,11 +11,18 @@ enum class MenuCommand {
   kRemoveKeyword,
   kCopyLines,
   kOpenSenderPage,
+  kRegisterSender,
   kFuzzySearch,
   kAlwaysOnTop,
   kRememberPlacement,
   kAbout,
 };
+
+// The command's id in the system menu: below the system's own commands
+// (0xF000 and up), in steps of 16, as the system uses the low four bits.
+constexpr unsigned SystemMenuId(MenuCommand command) {
+  return 0x1000u + 0x10u * static_cast<unsigned>(command);
+}
 
 struct MenuItem {
   MenuCommand command;

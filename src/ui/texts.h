@@ -60,6 +60,8 @@ extern const char16_t kChoiceDoNotClose[];
 // A sender row was added to the user's sender file.
 UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,
                              const std::u16string& path);
+// The first lines of a new sender file (each becomes a comment line).
+extern const char16_t kSenderFileHeader[];
 
 UserMessage About(const std::u16string& version, const std::u16string& folder);
 

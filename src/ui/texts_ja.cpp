@@ -13,7 +13,7 @@ const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&
 const char16_t kMenuRemoveKeyword[] = u"選んだキーワードを削除(&D)\tDelete";
 const char16_t kMenuCopyLines[] = u"選んだ行をコピー(&L)\tCtrl+C";
 const char16_t kMenuOpenSenderPage[] = u"差出人の新着ページを開く(&O)\tShift+右クリック";
-const char16_t kMenuRegisterSender[] = u"この差出人を登録(&R)...";
+const char16_t kMenuRegisterSender[] = u"この差出人を登録(&G)...";
 const char16_t kMenuFuzzySearch[] =
     u"あいまい検索（全角/半角・ひらがな/カタカナ・大文字/小文字を区別しない）(&F)";
 const char16_t kMenuAlwaysOnTop[] = u"常に手前に表示(&T)";
@@ -94,6 +94,14 @@ UserMessage SenderRegistered(const std::u16string& sender, const std::u16string&
   return {u"差出人を登録しました。",
           u"差出人: " + sender + u"\n新着ページ: " + page + u"\n\n登録先: " + path};
 }
+
+const char16_t kSenderFileHeader[] =
+    u"Vorenta の差出人ファイルです。"
+    u"1 行に 1 件、差出人、タブ、新着ページのアドレスの順に書きます。\n"
+    u"差出人は、メールの 1 行目の 7 文字目から行の終わりまでです"
+    u"（大文字と小文字は区別します）。\n"
+    u"アドレスは http:// か https:// で始まり、空白や \" を含まないものだけが使われます。\n"
+    u"# で始まる行と空の行は読み飛ばします。";
 
 UserMessage About(const std::u16string& version, const std::u16string& folder) {
   return {u"Vorenta バージョン " + version,

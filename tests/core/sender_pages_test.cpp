@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace vorenta {
 namespace {
@@ -59,6 +60,27 @@ TEST(FindSenderPage, AnythingButAnExactKeyFindsNothing) {
   EXPECT_EQ(FindSenderPage(key), u"");
   EXPECT_EQ(FindSenderPage(u""), u"");
   EXPECT_EQ(FindSenderPage(u"From: "), u"");
+}
+
+TEST(FindSenderPage, UserRowsComeAfterTheBuiltInOnesInTheirOrderAndByTheSameRule) {
+  const std::u16string built_in_key(SenderPages()[3].key);
+  const std::vector<SenderRow> user_rows = {
+      {built_in_key, u"http://user.example/shadowed"},
+      {u"shop@user.example>", u"http://user.example/first"},
+      {u"shop@user.example>", u"http://user.example/second"},
+  };
+  EXPECT_EQ(FindSenderPage(u"From: " + built_in_key, user_rows), SenderPages()[3].page);
+  EXPECT_EQ(FindSenderPage(u"From: shop@user.example>", user_rows), u"http://user.example/first");
+  EXPECT_EQ(FindSenderPage(u"From: Shop@user.example>", user_rows), u"");
+  EXPECT_EQ(FindSenderPage(u"From:shop@user.example>", user_rows), u"");
+  EXPECT_EQ(FindSenderPage(u"From: shop@user.example>", {}), u"");
+}
+
+TEST(SenderKeyOf, IsTheLineFromItsSeventhCharacter) {
+  EXPECT_EQ(SenderKeyOf(u"From: a@b>"), u"a@b>");
+  EXPECT_EQ(SenderKeyOf(u"差出人：<<x"), u"x");
+  EXPECT_EQ(SenderKeyOf(u"From: "), u"");
+  EXPECT_EQ(SenderKeyOf(u""), u"");
 }
 
 TEST(BrowserCommandLine, QuotesTheBrowserPath) {

@@ -7,10 +7,12 @@
 
 #include "control_state.h"
 #include "file_bytes.h"
+#include "message_dialogs.h"
 #include "newsletter.h"
 #include "program_paths.h"
 #include "real_input.h"
 #include "text_convert.h"
+#include "ui/system_menu.h"
 #include "vorenta_session.h"
 
 namespace vorenta_e2e {
@@ -54,6 +56,14 @@ class SenderPage : public testing::Test {
     Click(CenterOf(vorenta.control(kCommand1)), MouseButton::kRight, modifiers);
   }
 
+  // The command line of the browser that Shift + right-click starts.
+  std::u16string BrowserStartedByShiftRightClick() {
+    DeleteFileW(vorenta.PathOf(kBrowserLogFile).c_str());
+    RightClickSearchButton(kShift);
+    if (!WaitUntil([&] { return ReadBrowserStart(vorenta).has_value(); })) return u"(none)";
+    return ReadBrowserStart(vorenta)->command_line;
+  }
+
   VorentaSession vorenta;
 };
 
@@ -91,6 +101,47 @@ TEST_F(SenderPage, OtherSendersAndOtherModifiersStartNothing) {
   // Give a wrongly started browser the time to write its record.
   PumpFor(std::chrono::milliseconds(2000));
   EXPECT_FALSE(FileExists(vorenta.PathOf(kBrowserLogFile)));
+}
+
+// Shops the user adds live in SMsenders.txt beside the program: read at
+// start, and one more row appended by the system menu's command.
+TEST_F(SenderPage, TheUsersSenderFileIsUsedAndTheMenuCommandAddsToIt) {
+  const std::string file_start =
+      "\xEF\xBB\xBF# user "
+      "shops\r\nnews@user-shop.example>\thttp://www.example.com/user/new.html\r\n";
+  ASSERT_TRUE(WriteFileBytes(vorenta.PathOf(L"SMsenders.txt"), file_start));
+  vorenta.Restart();
+  ASSERT_TRUE(vorenta.BringToFront());
+  Paste(u"From: news@user-shop.example>\r\n件名: お知らせ\r\n");
+  EXPECT_EQ(BrowserStartedByShiftRightClick(),
+            u"\"C:\\Program Files\\Internet Explorer\\Iexplore.exe\" "
+            u"http://www.example.com/user/new.html");
+
+  const std::u16string second_shop =
+      u"From: mail@second-shop.example>\r\n件名: 入荷のお知らせ\r\n"
+      u"新着は http://www.example.com/second/arrivals.html をご覧ください\r\n";
+  Paste(second_shop);
+  ClickMailLine(vorenta.window(), 2);
+  ASSERT_TRUE(WaitUntil([&] {
+    return ControlText(vorenta.control(kText1)) == u"http://www.example.com/second/arrivals.html";
+  }));
+  PostMessageW(vorenta.window(), WM_SYSCOMMAND,
+               vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialogOf(vorenta.process_id())) != nullptr; }));
+  EXPECT_NE(DialogText(dialog).find(u"mail@second-shop.example>"), std::u16string::npos)
+      << Utf8(DialogText(dialog));
+  ASSERT_TRUE(PressDialogButton(dialog, u"OK"));
+  EXPECT_EQ(
+      ReadFileBytes(vorenta.PathOf(L"SMsenders.txt")),
+      file_start + "mail@second-shop.example>\thttp://www.example.com/second/arrivals.html\r\n");
+
+  vorenta.Restart();
+  ASSERT_TRUE(vorenta.BringToFront());
+  Paste(second_shop);
+  EXPECT_EQ(BrowserStartedByShiftRightClick(),
+            u"\"C:\\Program Files\\Internet Explorer\\Iexplore.exe\" "
+            u"http://www.example.com/second/arrivals.html");
 }
 
 }  // namespace

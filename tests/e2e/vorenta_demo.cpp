@@ -1,9 +1,12 @@
 // Walks a running Vorenta through a short session with real input, for a
 // screenshot: paste a mail, copy an address, open the keyword panel, add
-// keywords, search. Prints the window's screen rectangle as
+// keywords, search. Prints the screen rectangle to capture as
 // "window LEFT TOP WIDTH HEIGHT".
 //
 //   vorenta-demo --mail=PATH [--keyword=WORD ...]   run the session
+//   vorenta-demo --step=STEP [--mail=PATH] [--keyword=WORD ...]
+//                                                    one step of the user guide's
+//                                                    pictures (see RunStep)
 //   vorenta-demo --close                             close the window
 
 #include <windows.h>
@@ -18,8 +21,11 @@
 #include "control_state.h"
 #include "file_bytes.h"
 #include "gestures.h"
+#include "message_dialogs.h"
 #include "program_paths.h"
+#include "real_input.h"
 #include "text_convert.h"
+#include "ui/system_menu.h"
 #include "wait_until.h"
 
 namespace {
@@ -57,25 +63,46 @@ HWND FindVorenta() {
   return window;
 }
 
-bool RunSession(HWND window, const std::u16string& mail,
-                const std::vector<std::u16string>& keywords) {
+DWORD ProcessOf(HWND window) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(window, &process_id);
+  return process_id;
+}
+
+HWND OpenPopupMenu() {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+bool Paste(HWND window, const std::u16string& mail) {
   WaitUntil([&] {
     SetForegroundWindow(window);
     return GetForegroundWindow() == window;
   });
   HWND pane = GetDlgItem(window, kList1);
   if (!PasteMail(window, mail)) return Fail("cannot put the mail on the clipboard");
-  if (!WaitUntil([&] { return !ListItems(pane).empty(); })) return Fail("the paste showed nothing");
+  if (!WaitUntil([&] {
+        const auto lines = ListItems(pane);
+        return !lines.empty() && mail.starts_with(lines.front());
+      })) {
+    return Fail("the paste showed nothing");
+  }
+  return true;
+}
 
-  const std::vector<std::u16string> lines = ListItems(pane);
+bool CopyFirstAddress(HWND window) {
+  const std::vector<std::u16string> lines = ListItems(GetDlgItem(window, kList1));
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].find(u"http") == std::u16string::npos) continue;
     ClickMailLine(window, i);
-    WaitUntil([&] { return !ControlText(GetDlgItem(window, kText1)).empty(); });
-    break;
+    return WaitUntil([&] { return !ControlText(GetDlgItem(window, kText1)).empty(); }) ||
+           Fail("no address reached the URL box");
   }
+  return Fail("no line with an address");
+}
 
-  ToggleKeywordPanel(window);
+bool AddKeywords(HWND window, const std::vector<std::u16string>& keywords) {
+  if (!IsWindowVisible(GetDlgItem(window, kText2))) ToggleKeywordPanel(window);
   if (!WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, kText2)) != FALSE; })) {
     return Fail("the keyword panel did not open");
   }
@@ -90,12 +117,63 @@ bool RunSession(HWND window, const std::u16string& mail,
       return Fail("a keyword was not added");
     }
   }
-  Search(window);
-  if (!WaitUntil([&] { return !SelectedIndexes(pane).empty(); })) {
-    return Fail("the search selected nothing");
+  return true;
+}
+
+// One step of the user guide's pictures, on the window as the step before
+// left it. `shot` is the window's rectangle, with any menu or message the
+// step opened.
+bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
+             const std::vector<std::u16string>& keywords, RECT& shot) {
+  bool ok = false;
+  HWND popup = nullptr;
+  if (step == L"paste") {
+    ok = Paste(window, mail);
+  } else if (step == L"copy-address") {
+    ok = CopyFirstAddress(window);
+  } else if (step == L"panel") {
+    ok = AddKeywords(window, keywords);
+  } else if (step == L"search") {
+    Search(window);
+    ok = WaitUntil([&] { return !SelectedIndexes(GetDlgItem(window, kList1)).empty(); }) ||
+         Fail("the search selected nothing");
+  } else if (step == L"system-menu") {
+    SetForegroundWindow(window);
+    PressKey(VK_SPACE, kAlt);
+    ok = WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }) ||
+         Fail("the system menu did not open");
+  } else if (step == L"close-menu") {
+    PressKey(VK_ESCAPE);
+    ok = WaitUntil([&] { return OpenPopupMenu() == nullptr; }) || Fail("the menu stayed open");
+  } else if (step == L"register") {
+    PostMessageW(window, WM_SYSCOMMAND,
+                 vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);
+    ok = WaitUntil([&] { return (popup = FindDialogOf(ProcessOf(window))) != nullptr; }) ||
+         Fail("no message after registering");
+  } else if (step == L"close-message") {
+    HWND dialog = FindDialogOf(ProcessOf(window));
+    ok = (dialog && PressDialogButton(dialog, u"OK") &&
+          WaitUntil([&] { return FindDialogOf(ProcessOf(window)) == nullptr; })) ||
+         Fail("the message did not close");
+  } else {
+    return Fail("unknown step");
+  }
+  GetWindowRect(window, &shot);
+  if (popup) {
+    RECT popup_rect{};
+    GetWindowRect(popup, &popup_rect);
+    UnionRect(&shot, &shot, &popup_rect);
   }
   // Let the last repaint reach the screen before anyone looks.
   PumpFor(std::chrono::milliseconds(500));
+  return ok;
+}
+
+bool RunSession(HWND window, const std::u16string& mail,
+                const std::vector<std::u16string>& keywords, RECT& shot) {
+  for (const wchar_t* step : {L"paste", L"copy-address", L"panel", L"search"}) {
+    if (!RunStep(window, step, mail, keywords, shot)) return false;
+  }
   return true;
 }
 
@@ -106,11 +184,13 @@ int main() {
   wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
   std::wstring mail_path;
   std::vector<std::u16string> keywords;
+  std::wstring step;
   bool close = false;
   for (int i = 1; i < count; ++i) {
     const std::wstring arg = args[i];
     if (arg.rfind(L"--mail=", 0) == 0) mail_path = WindowsPath(arg.substr(7));
     if (arg.rfind(L"--keyword=", 0) == 0) keywords.push_back(U16(arg.substr(10)));
+    if (arg.rfind(L"--step=", 0) == 0) step = arg.substr(7);
     if (arg == L"--close") close = true;
   }
   LocalFree(args);
@@ -122,13 +202,15 @@ int main() {
     return WaitUntil([&] { return !IsWindow(window); }) ? 0 : 1;
   }
 
-  const std::optional<std::string> mail = ReadFileBytes(mail_path);
+  const std::optional<std::string> mail =
+      mail_path.empty() ? std::optional<std::string>("") : ReadFileBytes(mail_path);
   if (!mail) return Fail("cannot read the mail file"), 1;
   if (keywords.empty()) keywords = {u"セール", u"送料無料"};
-  if (!RunSession(window, WithCrLf(FromUtf8(*mail)), keywords)) return 1;
 
   RECT rect{};
-  GetWindowRect(window, &rect);
+  const bool done = step.empty() ? RunSession(window, WithCrLf(FromUtf8(*mail)), keywords, rect)
+                                 : RunStep(window, step, WithCrLf(FromUtf8(*mail)), keywords, rect);
+  if (!done) return 1;
   std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
               rect.bottom - rect.top);
   return 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/ansi_codec.h"
+#include "settings/sender_file.h"
 #include "settings/settings_store.h"
 #include "ui/memory/memory_files.h"
 
@@ -218,6 +219,34 @@ TEST_F(SettingsStoreTest, OptionsAreDefaultsUntilSavedAndKeepForeignLines) {
   EXPECT_FALSE(store_.SaveOptions(Options{}));
   files_.SetUnreadable(path, false);
   EXPECT_EQ(store_.LoadOptions(), (Options{true, false, false}));
+}
+
+}  // namespace
+}  // namespace vorenta
+
+namespace vorenta {
+namespace {
+
+// Appending rewrites the whole file: one the store could not read whole, or
+// cannot add to in its own code page, stays as it is.
+TEST_F(SettingsStoreTest, ASenderFileThatCannotTakeTheRowIsLeftAsItIs) {
+  const std::u16string path = kFolder + u"\\SMsenders.txt";
+  const SenderRow row{u"\uD55C@x.example>", u"http://x.example/"};
+  struct Case {
+    std::string bytes;
+    std::uint32_t error;
+  };
+  const Case cases[] = {
+      {std::string(kMaxSenderFileBytes + 1, '#'), 223},  // ERROR_FILE_TOO_LARGE
+      {kSale + "\thttp://y.example/\r\n", 1113},         // ERROR_NO_UNICODE_TRANSLATION
+  };
+  for (const Case& c : cases) {
+    files_.Put(path, c.bytes);
+    const SaveOutcome outcome = store_.AppendSenderRow(row, u"");
+    EXPECT_EQ(outcome.result.error, c.error);
+    EXPECT_EQ(outcome.path, path);
+    EXPECT_EQ(files_.Content(path), c.bytes);
+  }
 }
 
 }  // namespace

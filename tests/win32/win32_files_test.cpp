@@ -162,6 +162,19 @@ TEST_F(Win32FilesTest, AMissingFileOrFolderIsMissing) {
   EXPECT_EQ(files_.Read(Path16(L"no folder\\none.dat")).status, ReadStatus::kMissing);
 }
 
+TEST_F(Win32FilesTest, ReadStartStopsAtTheLimitAndReadsShorterFilesWhole) {
+  const std::string bytes = std::string(100000, 'a') + std::string("\0b\r\n", 4);
+  WriteRaw(PathOf(L"long.txt"), bytes);
+  const FileContent start = files_.ReadStart(Path16(L"long.txt"), 100001);
+  EXPECT_EQ(start.status, ReadStatus::kOk);
+  EXPECT_TRUE(start.bytes == bytes.substr(0, 100001));
+  EXPECT_TRUE(files_.ReadStart(Path16(L"long.txt"), 1 << 20).bytes == bytes);
+  EXPECT_EQ(files_.ReadStart(Path16(L"none.txt"), 10).status, ReadStatus::kMissing);
+  Lock lock(PathOf(L"long.txt"));
+  ASSERT_TRUE(lock.held());
+  EXPECT_EQ(files_.ReadStart(Path16(L"long.txt"), 10).status, ReadStatus::kFailed);
+}
+
 TEST_F(Win32FilesTest, AFileLockedByAnotherHandleCannotBeRead) {
   WriteRaw(PathOf(L"locked.dat"), "x\r\n");
   Lock lock(PathOf(L"locked.dat"));

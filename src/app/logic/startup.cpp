@@ -29,6 +29,7 @@ void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec) {
   form.SetKeywords(settings.LoadKeywords());
   form.FillUrlChars();
   form.LoadOptions();
+  form.LoadSenders();
   // Before KeepOnTop shows the window, so that it does not jump.
   if (form.options().remember_placement) PlaceAsSaved(p.Window, settings.LoadGeometry());
   // A user who turned "always on top" off gets an ordinary window.

@@ -8,14 +8,9 @@ namespace vorenta {
 
 namespace {
 
-// Below the system's own commands (0xF000 and up), in steps of 16: the
-// system uses the low four bits of a system command.
-constexpr UINT kFirstMenuId = 0x1000;
-constexpr UINT kMenuIdStep = 0x10;
+constexpr UINT kFirstMenuId = SystemMenuId(MenuCommand{});
 
-UINT MenuIdOf(MenuCommand command) {
-  return kFirstMenuId + kMenuIdStep * static_cast<UINT>(command);
-}
+UINT MenuIdOf(MenuCommand command) { return SystemMenuId(command); }
 
 UINT StateOf(const MenuItem& item) {
   return (item.enabled ? MFS_ENABLED : MFS_DISABLED) | (item.checked ? MFS_CHECKED : 0);

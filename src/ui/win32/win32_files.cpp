@@ -168,6 +168,40 @@ FileContent Win32Files::Read(const std::u16string& path) const {
   return content;
 }
 
+FileContent Win32Files::ReadStart(const std::u16string& path, std::size_t max_bytes) const {
+  const std::wstring wide = LongPath(ToWide(path));
+  Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.ok()) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return {ReadStatus::kFailed, {}};
+  FileContent content{ReadStatus::kOk, {}};
+  try {
+    const auto wanted = std::min<ULONGLONG>(
+        {max_bytes, static_cast<ULONGLONG>(size.QuadPart), static_cast<ULONGLONG>(kMaxReadBytes)});
+    content.bytes.resize(static_cast<size_t>(wanted));
+  } catch (...) {
+    return {ReadStatus::kFailed, {}};
+  }
+  size_t done = 0;
+  while (done < content.bytes.size()) {
+    const DWORD chunk =
+        static_cast<DWORD>(std::min<size_t>(content.bytes.size() - done, kMaxChunk));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
+      return {ReadStatus::kFailed, {}};
+    }
+    if (read == 0) break;
+    done += read;
+  }
+  content.bytes.resize(done);
+  return content;
+}
+
 FileResult Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
   const std::wstring target = LongPath(ToWide(path));
   // A folder in the file's place is never replaced (Wine's ReplaceFileW

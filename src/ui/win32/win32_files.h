@@ -15,6 +15,8 @@ class Win32Files : public Files {
   std::u16string ExecutableFolder() const override;
   // Shares reading only: a file that another program is writing is kFailed.
   FileContent Read(const std::u16string& path) const override;
+  // Reads no further than max_bytes, however long the file.
+  FileContent ReadStart(const std::u16string& path, std::size_t max_bytes) const override;
   // Writes the bytes to a new file beside the old one, flushes it to disk
   // and puts it in the old file's place (ReplaceFileW, or MoveFileExW when
   // there is no old file). On any failure the old file stays as it was and

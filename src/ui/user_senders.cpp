@@ -1,0 +1,36 @@
+#include "ui/user_senders.h"
+
+#include "settings/sender_file.h"
+#include "ui/texts.h"
+
+namespace vorenta {
+
+UserSenders::UserSenders(SettingsStore& settings, Dialogs& dialogs)
+    : settings_(settings), dialogs_(dialogs) {}
+
+void UserSenders::Load() { rows_ = settings_.LoadSenderRows(); }
+
+std::u16string UserSenders::PageFor(const std::u16string& first_line) const {
+  return FindSenderPage(first_line, rows_);
+}
+
+bool UserSenders::CanRegister(const std::u16string& first_line, const std::u16string& page) const {
+  return IsStorableSenderKey(SenderKeyOf(first_line)) && IsAcceptableSenderPage(page) &&
+         PageFor(first_line).empty();
+}
+
+void UserSenders::Register(const std::u16string& first_line, const std::u16string& page) {
+  if (!CanRegister(first_line, page)) return;
+  const SenderRow row{SenderKeyOf(first_line), page};
+  const SaveOutcome outcome = settings_.AppendSenderRow(row, texts::kSenderFileHeader);
+  if (!outcome) {
+    dialogs_.Inform(texts::SendersNotSaved(
+        outcome.path,
+        texts::FailureReason(outcome.result.error, settings_.ErrorText(outcome.result))));
+    return;
+  }
+  rows_.push_back(row);
+  dialogs_.Inform(texts::SenderRegistered(row.key, row.page, outcome.path));
+}
+
+}  // namespace vorenta
