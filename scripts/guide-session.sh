@@ -39,7 +39,19 @@ step paste "" --mail="$new_shop_mail"
 step copy-address ""
 step register 06-register-sender.png
 step close-message ""
+step paste "" --mail="$sample_mail"
+step search ""
+step scroll-right 07-scrolled.png
+step scroll-left ""
 
-"$wine_run" "$demo" --close
+# What the user is told when the folder cannot be written: as root,
+# chattr +i makes Wine report access denied there.
+chattr +i "$guide_run"
+step add-keyword 08-save-failed.png --keyword=新着
+step close-message ""
+step close-window 09-close-unsaved.png
+step press "" --button=保存せずに閉じる
+chattr -i "$guide_run"
+
 wait "$program" || true
 wineserver -w

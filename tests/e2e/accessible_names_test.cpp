@@ -12,6 +12,7 @@
 
 #include "control_state.h"
 #include "real_input.h"
+#include "screen_pixels.h"
 #include "vorenta_session.h"
 
 namespace vorenta_e2e {
@@ -58,38 +59,17 @@ TEST(AccessibleNames, EveryControlHasItsJapaneseNameForScreenReaders) {
 // area lie that differ from its background: 0 for an empty box, a caret
 // at most 2, a line of text much more.
 int InkWidth(HWND control) {
-  RECT client{};
-  GetClientRect(control, &client);
-  const POINT origin = ClientToScreenPoint(control, 0, 0);
-  const int width = client.right, height = client.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  const std::uint32_t background = pixels[0];
-  int left = width, right = -1;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      if (pixels[y * width + x] == background) continue;
+  const ScreenPixels shot = CaptureClient(control);
+  if (shot.pixels.empty()) return 0;
+  const std::uint32_t background = shot.At(0, 0);
+  int left = shot.width, right = -1;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      if (shot.At(x, y) == background) continue;
       left = std::min(left, x);
       right = std::max(right, x);
     }
   }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return right < left ? 0 : right - left + 1;
 }
 

@@ -4,7 +4,7 @@
 // "window LEFT TOP WIDTH HEIGHT".
 //
 //   vorenta-demo --mail=PATH [--keyword=WORD ...]   run the session
-//   vorenta-demo --step=STEP [--mail=PATH] [--keyword=WORD ...]
+//   vorenta-demo --step=STEP [--mail=PATH] [--keyword=WORD ...] [--button=LABEL]
 //                                                    one step of the user guide's
 //                                                    pictures (see RunStep)
 //   vorenta-demo --close                             close the window
@@ -124,7 +124,8 @@ bool AddKeywords(HWND window, const std::vector<std::u16string>& keywords) {
 // left it. `shot` is the window's rectangle, with any menu or message the
 // step opened.
 bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
-             const std::vector<std::u16string>& keywords, RECT& shot) {
+             const std::vector<std::u16string>& keywords, const std::u16string& button,
+             RECT& shot) {
   bool ok = false;
   HWND popup = nullptr;
   if (step == L"paste") {
@@ -150,6 +151,32 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
                  vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);
     ok = WaitUntil([&] { return (popup = FindDialogOf(ProcessOf(window))) != nullptr; }) ||
          Fail("no message after registering");
+  } else if (step == L"scroll-right" || step == L"scroll-left") {
+    // The pane scrolled sideways as its scroll bar would move it.
+    const HWND pane = GetDlgItem(window, kList1);
+    const int moves = step == L"scroll-right" ? 2 : 1;
+    for (int i = 0; i < moves; ++i) {
+      SendMessageW(pane, WM_HSCROLL, step == L"scroll-right" ? SB_PAGERIGHT : SB_LEFT, 0);
+    }
+    ok = true;
+  } else if (step == L"add-keyword") {
+    const HWND keyword_list = GetDlgItem(window, kList2);
+    const size_t before = ListItems(keyword_list).size();
+    ok = !keywords.empty() && (EnterKeyword(window, keywords.front()), true) &&
+         (WaitUntil([&] { return ListItems(keyword_list).size() > before; }) ||
+          Fail("the keyword was not added"));
+    // A message about the save, when there is one, is part of the picture.
+    WaitUntil([&] { return (popup = FindDialogOf(ProcessOf(window))) != nullptr; },
+              std::chrono::seconds(2));
+  } else if (step == L"close-window") {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ok = WaitUntil([&] { return (popup = FindDialogOf(ProcessOf(window))) != nullptr; }) ||
+         Fail("no question at close");
+  } else if (step == L"press") {
+    HWND dialog = FindDialogOf(ProcessOf(window));
+    ok = (dialog && PressDialogButton(dialog, button)) || Fail("no such button");
+    PumpFor(std::chrono::milliseconds(500));
+    return ok;
   } else if (step == L"close-message") {
     HWND dialog = FindDialogOf(ProcessOf(window));
     ok = (dialog && PressDialogButton(dialog, u"OK") &&
@@ -172,7 +199,7 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
 bool RunSession(HWND window, const std::u16string& mail,
                 const std::vector<std::u16string>& keywords, RECT& shot) {
   for (const wchar_t* step : {L"paste", L"copy-address", L"panel", L"search"}) {
-    if (!RunStep(window, step, mail, keywords, shot)) return false;
+    if (!RunStep(window, step, mail, keywords, u"", shot)) return false;
   }
   return true;
 }
@@ -185,12 +212,14 @@ int main() {
   std::wstring mail_path;
   std::vector<std::u16string> keywords;
   std::wstring step;
+  std::u16string button;
   bool close = false;
   for (int i = 1; i < count; ++i) {
     const std::wstring arg = args[i];
     if (arg.rfind(L"--mail=", 0) == 0) mail_path = WindowsPath(arg.substr(7));
     if (arg.rfind(L"--keyword=", 0) == 0) keywords.push_back(U16(arg.substr(10)));
     if (arg.rfind(L"--step=", 0) == 0) step = arg.substr(7);
+    if (arg.rfind(L"--button=", 0) == 0) button = U16(arg.substr(9));
     if (arg == L"--close") close = true;
   }
   LocalFree(args);
@@ -208,8 +237,9 @@ int main() {
   if (keywords.empty()) keywords = {u"セール", u"送料無料"};
 
   RECT rect{};
-  const bool done = step.empty() ? RunSession(window, WithCrLf(FromUtf8(*mail)), keywords, rect)
-                                 : RunStep(window, step, WithCrLf(FromUtf8(*mail)), keywords, rect);
+  const bool done = step.empty()
+                        ? RunSession(window, WithCrLf(FromUtf8(*mail)), keywords, rect)
+                        : RunStep(window, step, WithCrLf(FromUtf8(*mail)), keywords, button, rect);
   if (!done) return 1;
   std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
               rect.bottom - rect.top);

@@ -78,6 +78,11 @@ SEEDS = {
         "lines-and-dashes": bytes([7, WAVE, CR, FULLWAVE, LF, HYPHEN, CRLF, FW_MINUS])
         + keywords([FULLWAVE], [HYPHEN], []),
     },
+    "sender_file_fuzz": {
+        "rows": "# 差出人\r\nnews@a.example.jp>\thttps://a.example.jp/new/\r\n\r\nbad>\tjavascript:x\n".encode(),
+        "cp932": cp932("店@例.jp>\thttp://e.jp/新\r\nx>\thttp://e.jp/a b\r\n"),
+        "bom-no-final-break": BOM + b"k>\thttp://e.jp/%41\rk2>\thttp://e.jp/%zz",
+    },
     "ansi_codec_fuzz": {
         "cp932": cp932("セール,送料無料 ｱ①～表"),
         "invalid": b"\xa0\xa0\xa0a\x81 b\x85\x40\xeb\x40\x81\x7f\x82",
