@@ -29,7 +29,10 @@ std::u16string KeptAsideName(const std::u16string& path, const LocalTime& t, int
   std::snprintf(stamp, sizeof stamp, ".unreadable-%04d%02d%02d-%02d%02d%02d", t.year, t.month,
                 t.day, t.hour, t.minute, t.second);
   std::u16string name = path + Ascii(stamp);
-  if (attempt > 1) name += u"-" + Ascii(std::to_string(attempt).c_str());
+  if (attempt > 1) {
+    name += u'-';
+    name += Ascii(std::to_string(attempt).c_str());
+  }
   return name;
 }
 

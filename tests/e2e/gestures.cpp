@@ -7,12 +7,14 @@
 namespace vorenta_e2e {
 
 bool PasteMail(HWND window, const std::u16string& mail) {
-  if (!SetClipboardText(mail)) return false;
   HWND pane = GetDlgItem(window, kList1);
-  // Below the items of a short mail, so the click selects nothing new.
+  // Below the items of a short mail, so the click selects nothing new. On a
+  // longer mail it lands on a line and may copy its address: the mail goes
+  // on the clipboard after the click.
   RECT client{};
   GetClientRect(pane, &client);
   Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+  if (!SetClipboardText(mail)) return false;
   PressKey(VK_RETURN);
   return true;
 }

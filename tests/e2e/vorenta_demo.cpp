@@ -56,9 +56,10 @@ bool Fail(const char* what) {
   return false;
 }
 
+// By its class too: a message box of the program has the same title.
 HWND FindVorenta() {
   HWND window = nullptr;
-  WaitUntil([&] { return (window = FindWindowW(nullptr, L"Vorenta")) != nullptr; },
+  WaitUntil([&] { return (window = FindWindowW(L"VorentaForm1", L"Vorenta")) != nullptr; },
             std::chrono::seconds(30));
   return window;
 }
