@@ -1,7 +1,9 @@
 #include "ui/win32/form1_window.h"
 
 #include <commctrl.h>
+
 #include <ole2.h>
+#include <algorithm>
 
 #include "ui/layout.h"
 #include "ui/win32/mail_pane_drawing.h"
@@ -115,7 +117,7 @@ bool Form1Window::CreateControls() {
   TakeOverMessages(list1, list1_proc_);
   list1_->CallDirectly(list1_proc_);
   TakeOverMessages(text2, text2_proc_);
-  list1_->MeasureWidthsWith([this](std::u16string_view line) { return MailLineWidth(line); });
+  list1_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
   NameControls();
   return true;
 }
@@ -140,17 +142,19 @@ void Form1Window::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
   ReleaseDC(list1_->hwnd(), dc);
   mail_line_height_ = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
   SendMessageW(list1_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(mail_line_height_, 0));
-  list1_->MeasureWidthsWith([this](std::u16string_view line) { return MailLineWidth(line); });
+  list1_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
 }
 
-int Form1Window::MailLineWidth(std::u16string_view line) const {
+int Form1Window::WidestMailLine(const std::vector<std::u16string>& lines) const {
   if (!fonts_ || !list1_) return 0;
+  // One device context for all: under Wine getting one is dear.
   const HDC dc = GetDC(list1_->hwnd());
   const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
-  const int width = MeasureLine(dc, line) + kMailLineIndent;
+  int widest = 0;
+  for (const auto& line : lines) widest = std::max(widest, MeasureLine(dc, line));
   SelectObject(dc, old_font);
   ReleaseDC(list1_->hwnd(), dc);
-  return width;
+  return widest + kMailLineIndent;
 }
 
 void Form1Window::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {

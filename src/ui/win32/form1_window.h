@@ -76,7 +76,7 @@ class Form1Window {
   bool CreateControls();
   void NameControls();
   void ApplyFonts(std::unique_ptr<WindowFonts> fonts);
-  int MailLineWidth(std::u16string_view line) const;
+  int WidestMailLine(const std::vector<std::u16string>& lines) const;
   void DrawMailPaneItem(const DRAWITEMSTRUCT& item);
   void PlaceControls();
   void OnCommand(int control_id, int notification);

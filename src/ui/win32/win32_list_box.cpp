@@ -199,7 +199,7 @@ int Win32ListBox::ItemAt(POINT client_point) const {
   return index < Count() ? static_cast<int>(index) : kNoItem;
 }
 
-void Win32ListBox::MeasureWidthsWith(std::function<int(std::u16string_view)> measure) {
+void Win32ListBox::MeasureWidthsWith(WidestMeasure measure) {
   const bool first = !measure_;
   measure_ = std::move(measure);
   if (first) {
@@ -212,10 +212,9 @@ void Win32ListBox::MeasureWidthsWith(std::function<int(std::u16string_view)> mea
 
 void Win32ListBox::UpdateHorizontalExtent() {
   if (!measure_) return;
-  int widest = 0;
-  for (int index : widest_.Indexes()) {
-    widest = std::max(widest, measure_(ItemText(index)));
-  }
+  std::vector<std::u16string> candidates;
+  for (int index : widest_.Indexes()) candidates.push_back(ItemText(index));
+  const int widest = candidates.empty() ? 0 : measure_(candidates);
   SendMessageW(hwnd(), LB_SETHORIZONTALEXTENT,
                static_cast<WPARAM>(widest ? widest + kExtentPadding : 0), 0);
 }

@@ -42,10 +42,11 @@ class Win32ListBox : public Win32Control<ListBox> {
   // and a long mail takes tens of thousands of them.
   void CallDirectly(WNDPROC list_box_proc) { direct_proc_ = list_box_proc; }
 
-  // Lets the list scroll sideways as far as its widest line: `measure`
-  // gives a line's width in pixels with the list's font. Called again when
-  // the font changes, it measures anew.
-  void MeasureWidthsWith(std::function<int(std::u16string_view)> measure);
+  // Gives the widest of some lines in pixels with the list's font.
+  using WidestMeasure = std::function<int(const std::vector<std::u16string>&)>;
+  // Lets the list scroll sideways as far as its widest line. Called again
+  // when the font changes, it measures anew.
+  void MeasureWidthsWith(WidestMeasure measure);
 
  private:
   bool AllowsManySelected() const;
@@ -58,7 +59,7 @@ class Win32ListBox : public Win32Control<ListBox> {
   // message reads an item.
   int known_items_ = 0;
   size_t longest_item_ = 0;
-  std::function<int(std::u16string_view)> measure_;
+  WidestMeasure measure_;
   // The lines that may be the widest, by estimate.
   WidestLines widest_{0};
 };
