@@ -11,7 +11,7 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${VORENTA_RELEASE_BUILD:-$repo/build/release}
+build=${VORENTA_RELEASE_BUILD:-$repo/build/release-win64}
 dist=${VORENTA_DIST:-$repo/dist}
 python=/usr/bin/python3  # Debian's, which has python3-markdown
 
@@ -39,6 +39,14 @@ mkdir -p "$stage" "$dist"
 
 cp "$build/Vorenta.exe" "$stage/Vorenta.exe"
 x86_64-w64-mingw32-strip --strip-all "$stage/Vorenta.exe"
+# A size budget, so that a library feature that drags in large tables is
+# noticed when it comes, not at the next release.
+max_exe_bytes=$((600 * 1024))
+exe_bytes=$(stat -c %s "$stage/Vorenta.exe")
+if [ "$exe_bytes" -gt "$max_exe_bytes" ]; then
+  echo "package: Vorenta.exe is $exe_bytes bytes, over the budget of $max_exe_bytes" >&2
+  exit 1
+fi
 exe_version=$("$python" "$repo/scripts/release/exe_version.py" "$stage/Vorenta.exe")
 if [ "$exe_version" != "$version" ]; then
   echo "package: Vorenta.exe says version $exe_version, version.h $version" >&2
@@ -59,5 +67,5 @@ zip=$dist/Vorenta-$version-win64.zip
 rm -f "$zip"
 "$python" "$repo/scripts/release/make_zip.py" "$zip" "$stage" "$SOURCE_DATE_EPOCH"
 
-echo "==> $zip ($(stat -c %s "$zip") bytes; Vorenta.exe $(stat -c %s "$stage/Vorenta.exe") bytes)"
+echo "==> $zip ($(stat -c %s "$zip") bytes; Vorenta.exe $exe_bytes bytes)"
 (cd "$stage" && cat SHA256SUMS)

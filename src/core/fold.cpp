@@ -58,8 +58,10 @@ class FoldTable {
 };
 
 const FoldTable& Table() {
-  static const FoldTable table;
-  return table;
+  // Built at first use: as a static object the compiler would store all
+  // 128 KB of it in Vorenta.exe.
+  static const FoldTable* const table = new FoldTable();
+  return *table;
 }
 
 // The voiced forms follow their unvoiced kana at +1 (ガ after カ), the

@@ -1,6 +1,8 @@
-#include <charconv>
+#include <cctype>
 #include <cmath>
-#include <system_error>
+#include <cstdlib>
+#include <limits>
+#include <string>
 
 #include "settings/geometry_file.h"
 
@@ -11,6 +13,25 @@ namespace {
 constexpr float kLargestTwips = 1e7f;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
+  if (text.size() != lower.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c =
+        text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+    if (c != lower[i]) return false;
+  }
+  return true;
+}
+
+// Digits with a decimal point and an exponent where they may stand; strtof
+// then decides. Hexadecimal forms, a leading '+' and spaces never get there.
+bool LooksDecimal(std::string_view text) {
+  if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '.')) {
+    return false;
+  }
+  return text.find_first_not_of("0123456789.eE+-") == std::string_view::npos;
+}
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -44,13 +65,23 @@ std::optional<float> ReadValue(std::string_view& bytes) {
 }  // namespace
 
 std::optional<float> ParseGeometryNumber(std::string_view text) {
+  // std::from_chars would add 30 KB of tables to Vorenta.exe; strtof, in
+  // the C locale the program never leaves, rounds the same way.
   text = Trimmed(text);
-  if (text.empty()) return std::nullopt;
-  float value = 0;
-  const char* const end = text.data() + text.size();
-  const auto [stop, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
-  if (ec != std::errc() || stop != end) return std::nullopt;
-  return value;
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
+  const float sign = negative ? -1.0f : 1.0f;
+  if (EqualsIgnoringCase(text, "nan")) return std::numeric_limits<float>::quiet_NaN();
+  if (EqualsIgnoringCase(text, "inf") || EqualsIgnoringCase(text, "infinity")) {
+    return sign * std::numeric_limits<float>::infinity();
+  }
+  if (!LooksDecimal(text)) return std::nullopt;
+  const std::string digits(text);
+  char* stop = nullptr;
+  const float value = std::strtof(digits.c_str(), &stop);
+  // Beyond the largest float strtof gives infinity: no float holds that.
+  if (stop != digits.c_str() + digits.size() || std::isinf(value)) return std::nullopt;
+  return sign * value;
 }
 
 std::optional<GeometryValues> ReadGeometryFile(std::string_view bytes) {

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "settings/geometry_file.h"
 
@@ -56,6 +63,54 @@ TEST(GeometryFile, IsFourLinesWidthHeightLeftTopEachWithCrLf) {
 TEST(GeometryFile, TheDesignWidthIsALineOfSixCharacters) {
   const std::string bytes = WriteGeometryFile(8685, 0, 0, 0);
   EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), " 8685 ");
+}
+
+// The text std::to_chars gives, the form files have been written in so far.
+std::string LibraryForm(float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::general, 7);
+  std::string text(buffer, result.ptr);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return (std::signbit(value) && value != 0 ? "-" : " ") + text + " ";
+}
+
+// Every finite float the writer may meet is written as the C++ library
+// writes it and read back as the library reads it. Run in the Windows build
+// too, where printf and strtof are mingw-w64's.
+TEST(GeometryNumbers, AreWrittenAndReadAsTheCppLibraryDoes) {
+  std::vector<float> values;
+  // Rounding ties and carries at every size a window can have.
+  for (int i = -20000; i <= 20000; ++i) {
+    values.push_back(static_cast<float>(i) + 0.5f);
+    values.push_back(static_cast<float>(i) * 1000.5f);
+  }
+  for (float power = 1e-6f; power < 1e9f; power *= 10) {
+    for (float step : {-1.0f, 0.0f, 1.0f}) values.push_back(std::nextafter(power, power + step));
+  }
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<std::uint32_t> bits;
+  while (values.size() < 300000) {
+    const float value = std::bit_cast<float>(bits(random));
+    if (std::isfinite(value)) values.push_back(value);
+  }
+  int mismatches = 0;
+  for (float value : values) {
+    const std::string written = GeometryNumber(value);
+    float library_read = 0;
+    const std::string_view digits = std::string_view(written).substr(1, written.size() - 2);
+    std::from_chars(digits.data(), digits.data() + digits.size(), library_read);
+    const std::optional<float> read = ParseGeometryNumber(written);
+    const bool same =
+        written == LibraryForm(value) && read.has_value() && std::fabs(*read) == library_read;
+    if (!same && ++mismatches <= 5) {
+      ADD_FAILURE() << std::hexfloat << value << ": " << written << " against "
+                    << LibraryForm(value);
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace
