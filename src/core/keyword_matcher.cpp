@@ -11,6 +11,16 @@ namespace {
 
 constexpr size_t kUnitCount = 0x10000;
 
+// The units that may take a following voiced or semi-voiced mark.
+bool IsHalfwidthKana(char16_t unit) { return unit >= 0xFF66 && unit <= 0xFF9D; }
+
+bool HasHalfwidthKana(std::u16string_view line) {
+  // No early exit: the loop is vectorised.
+  bool found = false;
+  for (char16_t unit : line) found |= IsHalfwidthKana(unit);
+  return found;
+}
+
 }  // namespace
 
 KeywordMatcher::KeywordMatcher(const std::vector<std::u16string>& keywords, bool fold)
@@ -19,6 +29,16 @@ KeywordMatcher::KeywordMatcher(const std::vector<std::u16string>& keywords, bool
   folded.reserve(keywords.size());
   for (const auto& keyword : keywords) folded.push_back(fold ? FoldText(keyword) : keyword);
   Build(folded);
+  if (fold) {
+    // Each unit's class is that of its fold, so that a line is folded by the
+    // same lookup that classifies it; only half-width kana with a mark need
+    // more.
+    std::vector<std::uint32_t> folded_classes(kUnitCount);
+    for (size_t unit = 0; unit < kUnitCount; ++unit) {
+      folded_classes[unit] = classes_[FoldUnit(static_cast<char16_t>(unit))];
+    }
+    classes_ = std::move(folded_classes);
+  }
 }
 
 void KeywordMatcher::Build(const std::vector<std::u16string>& keywords) {
@@ -112,27 +132,36 @@ KeywordMatcher::State KeywordMatcher::Next(State state, std::uint32_t unit_class
   return root_next_[unit_class];
 }
 
-template <typename Visit>
+template <bool kPositions, typename Visit>
 void KeywordMatcher::Scan(std::u16string_view line, Visit&& visit) const {
   if (classes_.empty()) return;
-  if (fold_) origin_.clear();
+  // The classes fold every unit on its own; only half-width kana may need a
+  // look at the next unit, which changes lengths. Lines without them, most
+  // lines, take the lean loop, and their positions are their own.
+  composing_ = fold_ && HasHalfwidthKana(line);
+  if (composing_) {
+    ScanUnits<true, kPositions>(line, visit);
+  } else {
+    ScanUnits<false, false>(line, visit);
+  }
+}
+
+template <bool kFold, bool kPositions, typename Visit>
+void KeywordMatcher::ScanUnits(std::u16string_view line, Visit& visit) const {
+  if (kPositions) origin_.clear();
   State state = 0;
   int folded_index = 0;
   const size_t size = line.size();
   for (size_t i = 0; i < size; ++folded_index) {
     char16_t unit = line[i];
-    size_t taken = 1;
-    if (fold_) {
-      origin_.push_back(static_cast<int>(i));
-      const char16_t composed = i + 1 < size ? ComposeHalfwidthKana(unit, line[i + 1]) : 0;
-      if (composed != 0) {
+    if (kPositions) origin_.push_back(static_cast<int>(i));
+    ++i;
+    if (kFold && IsHalfwidthKana(unit) && i < size) {
+      if (const char16_t composed = ComposeHalfwidthKana(unit, line[i])) {
         unit = composed;
-        taken = 2;
-      } else {
-        unit = FoldUnit(unit);
+        ++i;
       }
     }
-    i += taken;
     state = Next(state, classes_[unit]);
     if (!visit(state, static_cast<int>(i), folded_index)) return;
   }
@@ -140,14 +169,14 @@ void KeywordMatcher::Scan(std::u16string_view line, Visit&& visit) const {
 
 int KeywordMatcher::StartOf(int last, std::uint32_t length) const {
   const int first = last - static_cast<int>(length) + 1;
-  return fold_ ? origin_[static_cast<size_t>(first)] : first;
+  return composing_ ? origin_[static_cast<size_t>(first)] : first;
 }
 
 int KeywordMatcher::FirstPosition(std::u16string_view line) const {
   if (line.empty()) return 0;
   std::uint32_t best = empty_keyword_;
   int position = best == kNone ? 0 : 1;
-  Scan(line, [&](State state, int /*end*/, int last) {
+  Scan<true>(line, [&](State state, int /*end*/, int last) {
     if (first_keyword_[state] < best) {
       best = first_keyword_[state];
       position = StartOf(last, first_length_[state]) + 1;
@@ -162,7 +191,7 @@ bool KeywordMatcher::AnyIn(std::u16string_view line) const {
   if (line.empty()) return false;
   if (empty_keyword_ != kNone) return true;
   bool found = false;
-  Scan(line, [&](State state, int, int) {
+  Scan<false>(line, [&](State state, int, int) {
     found = first_keyword_[state] != kNone;
     return !found;
   });
@@ -171,7 +200,7 @@ bool KeywordMatcher::AnyIn(std::u16string_view line) const {
 
 std::vector<TextRange> KeywordMatcher::Occurrences(std::u16string_view line) const {
   std::vector<TextRange> ranges;
-  Scan(line, [&](State state, int end, int last) {
+  Scan<true>(line, [&](State state, int end, int last) {
     if (longest_[state] == 0) return true;
     TextRange range{StartOf(last, longest_[state]), end};
     // A longer keyword ending here may cover ranges found before it.

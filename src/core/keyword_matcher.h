@@ -51,8 +51,11 @@ class KeywordMatcher {
   State Next(State state, std::uint32_t unit_class) const;
   // Calls visit(state, end, folded_index) after each unit of the line, end
   // being the original index after it; stops when visit returns false.
-  template <typename Visit>
+  // With kPositions, StartOf may be asked about the units seen.
+  template <bool kPositions, typename Visit>
   void Scan(std::u16string_view line, Visit&& visit) const;
+  template <bool kFold, bool kPositions, typename Visit>
+  void ScanUnits(std::u16string_view line, Visit& visit) const;
   // The original index at which the match of `length` folded units ending
   // at folded index `last` begins.
   int StartOf(int last, std::uint32_t length) const;
@@ -60,7 +63,8 @@ class KeywordMatcher {
   bool fold_ = false;
   std::uint32_t keyword_count_ = 0;
   std::uint32_t empty_keyword_ = kNone;  // the first empty keyword's index
-  // Each unit's class, 0 for units in no keyword.
+  // Each unit's class (with the fold on, its fold's), 0 for units in no
+  // keyword.
   std::vector<std::uint32_t> classes_;
   // The trie's edges, by state: edge_begin_[s] to edge_begin_[s + 1], sorted
   // by class. The root's are also kept as a table by class.
@@ -75,7 +79,9 @@ class KeywordMatcher {
   std::vector<std::uint32_t> first_keyword_;
   std::vector<std::uint32_t> first_length_;
   std::vector<std::uint32_t> longest_;
-  // The original index of each folded unit of the line being scanned.
+  // Whether the line being scanned composes half-width kana, and then the
+  // original index of each of its folded units.
+  mutable bool composing_ = false;
   mutable std::vector<int> origin_;
 };
 
