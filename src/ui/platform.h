@@ -109,6 +109,9 @@ class MainWindow {
   virtual float ClientHeight() const = 0;
   virtual float Left() const = 0;
   virtual float Top() const = 0;
+  // The outer rectangle the window has when neither minimised nor
+  // maximised: the current one, or the one a restore gives back.
+  virtual TwipsRect NormalOuter() const = 0;
   virtual std::intptr_t Handle() const = 0;
 
   virtual std::vector<Monitor> Monitors() const = 0;

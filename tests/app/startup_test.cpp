@@ -129,5 +129,24 @@ TEST_F(Startup, TheSavedPlaceIsUsedOnlyWhenTheOptionIsOnAndTheFileIsSound) {
   EXPECT_EQ(memory.window.placed().size(), 1u) << "a short file is not used";
 }
 
+// Closed while minimised: with the place remembered the file gets the
+// rectangle the window is restored to; without, what the window shows, as
+// ever.
+class MinimisedClose : public Startup, public testing::WithParamInterface<bool> {};
+
+TEST_P(MinimisedClose, SavesTheRestoredRectangleOnlyWhenThePlaceIsRemembered) {
+  const bool remember = GetParam();
+  memory.files.Put(u"C:\\Vorenta\\Vorenta.ini",
+                   remember ? "RememberPlacement=1\r\n" : "RememberPlacement=0\r\n");
+  Load();
+  memory.window.MoveTo(1500, 900);
+  memory.window.ShowNotNormal({-48000, -48000, 2400, 540});
+  Close();
+  EXPECT_EQ(memory.files.Content(kGeometryFile), remember
+                                                     ? " 8685 \r\n 8445 \r\n 1500 \r\n 900 \r\n"
+                                                     : " 2400 \r\n 540 \r\n-48000 \r\n-48000 \r\n");
+}
+INSTANTIATE_TEST_SUITE_P(Option, MinimisedClose, testing::Bool());
+
 }  // namespace
 }  // namespace vorenta

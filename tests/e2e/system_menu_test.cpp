@@ -114,6 +114,14 @@ TEST(WindowOptions, ARememberedPlaceIsRestoredUnlessItIsOffEveryMonitor) {
   vorenta.Restart();
   EXPECT_TRUE(SameRect(WindowRect(vorenta.window()), moved));
 
+  // Closed while minimised, it comes back as it was before.
+  ShowWindow(vorenta.window(), SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(vorenta.window()) != FALSE; }));
+  PostMessageW(vorenta.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(vorenta.WaitForExit());
+  vorenta.Restart();
+  EXPECT_TRUE(SameRect(WindowRect(vorenta.window()), moved));
+
   // Far to the left of every monitor: the default place, the saved size.
   ASSERT_TRUE(
       WriteFileBytes(vorenta.PathOf(kGeometryFile), " 6000 \r\n 4500 \r\n-90000 \r\n 300 \r\n"));

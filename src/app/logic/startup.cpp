@@ -40,8 +40,15 @@ bool Form_QueryUnload(Form1& form, SettingsStore& settings, CloseReason reason) 
   if (!form.MayClose(/*may_ask=*/reason == CloseReason::kUser)) return false;
   Platform& p = form.platform();
   // The window's place is not worth a question: a failure passes quietly.
-  settings.SaveGeometry(p.Window.OuterWidth(), p.Window.OuterHeight(), p.Window.Left(),
-                        p.Window.Top());
+  if (form.options().remember_placement) {
+    // Closed while minimised or maximised, the window is to come back as
+    // the user last saw it restored.
+    const TwipsRect normal = p.Window.NormalOuter();
+    settings.SaveGeometry(normal.width, normal.height, normal.left, normal.top);
+  } else {
+    settings.SaveGeometry(p.Window.OuterWidth(), p.Window.OuterHeight(), p.Window.Left(),
+                          p.Window.Top());
+  }
   return true;
 }
 

@@ -39,6 +39,17 @@ void MemoryWindow::Place(const Monitor& /*monitor*/, const TwipsRect& outer) {
   UserResize(outer.width, outer.height);
 }
 
+TwipsRect MemoryWindow::NormalOuter() const {
+  return normal_.value_or(TwipsRect{left_, top_, outer_width_, outer_height_});
+}
+
+void MemoryWindow::ShowNotNormal(const TwipsRect& shown) {
+  if (!normal_) normal_ = NormalOuter();
+  left_ = shown.left;
+  top_ = shown.top;
+  UserResize(shown.width, shown.height);
+}
+
 void MemoryWindow::MoveTo(float left, float top) {
   left_ = left;
   top_ = top;

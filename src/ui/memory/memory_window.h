@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ui/platform.h"
@@ -21,6 +22,7 @@ class MemoryWindow : public MainWindow {
   float ClientHeight() const override { return outer_height_ - kFrameHeight; }
   float Left() const override { return left_; }
   float Top() const override { return top_; }
+  TwipsRect NormalOuter() const override;
   std::intptr_t Handle() const override { return handle_; }
   std::vector<Monitor> Monitors() const override { return monitors_; }
   // The monitor whose work area holds the window's top left corner, else
@@ -33,6 +35,9 @@ class MemoryWindow : public MainWindow {
   void UserResize(float outer_width, float outer_height);
   void MoveTo(float left, float top);
   void SetMinimised(bool minimised) { minimised_ = minimised; }
+  // Minimised or maximised to `shown`; NormalOuter keeps the rectangle the
+  // window had.
+  void ShowNotNormal(const TwipsRect& shown);
   void SetMonitors(std::vector<Monitor> monitors) { monitors_ = std::move(monitors); }
   // The calls of Place, in order.
   const std::vector<TwipsRect>& placed() const { return placed_; }
@@ -49,6 +54,7 @@ class MemoryWindow : public MainWindow {
   float top_ = 0;
   std::intptr_t handle_ = 0x1234;
   bool minimised_ = false;
+  std::optional<TwipsRect> normal_;
   // One 1920 x 1040 pixel work area at 96 DPI.
   std::vector<Monitor> monitors_{{1, {0, 0, 28800, 15600}}};
   std::vector<TwipsRect> placed_;

@@ -245,6 +245,9 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       if (command1_ && GetFocus() == command1_->hwnd())
         return MAKELRESULT(kCommand1Id, DC_HASDEFID);
       return 0;
+    case WM_WINDOWPOSCHANGED:
+      if (window_) window_->NoteNormalRect();
+      break;  // DefWindowProc sends WM_SIZE and WM_MOVE
     case WM_GETMINMAXINFO:
       KeepMinimumSize(*reinterpret_cast<MINMAXINFO*>(l));
       return 0;

@@ -39,6 +39,21 @@ float Win32MainWindow::Left() const { return PixelsToTwips(OuterRect().left, dpi
 
 float Win32MainWindow::Top() const { return PixelsToTwips(OuterRect().top, dpi_.value); }
 
+bool Win32MainWindow::IsNormal() const { return !IsIconic(hwnd_) && !IsZoomed(hwnd_); }
+
+void Win32MainWindow::NoteNormalRect() {
+  if (IsNormal()) normal_rect_ = OuterRect();
+}
+
+TwipsRect Win32MainWindow::NormalOuter() const {
+  // Tracked rather than read from GetWindowPlacement, whose rectangle is in
+  // workspace coordinates, offset by the taskbar.
+  const RECT r = IsNormal() || !normal_rect_ ? OuterRect() : *normal_rect_;
+  const int dpi = dpi_.value;
+  return {PixelsToTwips(r.left, dpi), PixelsToTwips(r.top, dpi),
+          PixelsToTwips(r.right - r.left, dpi), PixelsToTwips(r.bottom - r.top, dpi)};
+}
+
 std::intptr_t Win32MainWindow::Handle() const { return reinterpret_cast<std::intptr_t>(hwnd_); }
 
 std::vector<Monitor> Win32MainWindow::Monitors() const { return AllMonitors(); }

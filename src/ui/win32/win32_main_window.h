@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "ui/platform.h"
 #include "ui/win32/win32_control.h"
 
@@ -20,18 +22,26 @@ class Win32MainWindow : public MainWindow {
   float ClientHeight() const override;
   float Left() const override;
   float Top() const override;
+  TwipsRect NormalOuter() const override;
   std::intptr_t Handle() const override;
   std::vector<Monitor> Monitors() const override;
   Monitor CurrentMonitor() const override;
   void Place(const Monitor& monitor, const TwipsRect& outer) override;
+
+  // To be called whenever the window has moved or changed its size: keeps
+  // the last rectangle it had while neither minimised nor maximised.
+  void NoteNormalRect();
 
  private:
   RECT OuterRect() const;
   RECT ClientRect() const;
   bool SetOuterSize(int width, int height);
 
+  bool IsNormal() const;
+
   HWND hwnd_;
   const WindowDpi& dpi_;
+  std::optional<RECT> normal_rect_;
 };
 
 }  // namespace vorenta
