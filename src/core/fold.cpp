@@ -50,11 +50,16 @@ class FoldTable {
     table_[0x301C] = u'~';    // 〜, as ～ already is
     for (char16_t c = 0x2010; c <= 0x2013; ++c) table_[c] = u'-';
     table_[0x2212] = u'-';
+    for (size_t c = 0; c < table_.size(); ++c) {
+      if (table_[c] != c) changed_.push_back(static_cast<char16_t>(c));
+    }
   }
   char16_t operator[](char16_t c) const { return table_[c]; }
+  const std::vector<char16_t>& changed() const { return changed_; }
 
  private:
   std::array<char16_t, 0x10000> table_;
+  std::vector<char16_t> changed_;
 };
 
 const FoldTable& Table() {
@@ -74,6 +79,8 @@ bool TakesVoicedMark(char16_t kana) {
 }  // namespace
 
 char16_t FoldUnit(char16_t c) { return Table()[c]; }
+
+const std::vector<char16_t>& UnitsThatFold() { return Table().changed(); }
 
 char16_t ComposeHalfwidthKana(char16_t kana, char16_t mark) {
   if (kana < 0xFF66 || kana > 0xFF9D) return 0;

@@ -19,8 +19,11 @@
 
 namespace vorenta {
 
-// The fold of one unit on its own (without composition).
+// The fold of one unit on its own (without composition). A folded unit
+// folds to itself.
 char16_t FoldUnit(char16_t c);
+// The units that FoldUnit changes, a few hundred, in order.
+const std::vector<char16_t>& UnitsThatFold();
 
 // The full-width kana that a half-width kana and a following half-width
 // voiced (U+FF9E) or semi-voiced (U+FF9F) mark make together, folded; 0

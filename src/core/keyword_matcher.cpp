@@ -32,12 +32,9 @@ KeywordMatcher::KeywordMatcher(const std::vector<std::u16string>& keywords, bool
   if (fold) {
     // Each unit's class is that of its fold, so that a line is folded by the
     // same lookup that classifies it; only half-width kana with a mark need
-    // more.
-    std::vector<std::uint32_t> folded_classes(kUnitCount);
-    for (size_t unit = 0; unit < kUnitCount; ++unit) {
-      folded_classes[unit] = classes_[FoldUnit(static_cast<char16_t>(unit))];
-    }
-    classes_ = std::move(folded_classes);
+    // more. A fold is a unit that folds to itself, so none is overwritten
+    // before it is read.
+    for (char16_t unit : UnitsThatFold()) classes_[unit] = classes_[FoldUnit(unit)];
   }
 }
 

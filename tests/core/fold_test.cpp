@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
+#include <vector>
+
 namespace vorenta {
 namespace {
 
@@ -59,6 +62,17 @@ TEST(FoldText, NoCompositionAcrossAnythingButAHalfWidthKana) {
   EXPECT_EQ(FoldText(u"カﾞ"), u"カ゛");
   EXPECT_EQ(FoldText(u"ﾞ"), u"゛");
   EXPECT_EQ(FoldText(u"ｯﾞ"), u"ッ゛");
+}
+
+// The matcher folds its classes in place and relies on both.
+TEST(FoldUnit, AFoldedUnitFoldsToItselfAndTheListOfChangedUnitsIsComplete) {
+  std::vector<char16_t> changed;
+  for (int c = 0; c <= 0xFFFF; ++c) {
+    const char16_t unit = static_cast<char16_t>(c);
+    EXPECT_EQ(FoldUnit(FoldUnit(unit)), FoldUnit(unit)) << std::hex << c;
+    if (FoldUnit(unit) != unit) changed.push_back(unit);
+  }
+  EXPECT_EQ(UnitsThatFold(), changed);
 }
 
 }  // namespace
