@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "settings/ascii_text.h"
 #include "settings/geometry_file.h"
 
 namespace vorenta {
@@ -12,18 +13,6 @@ namespace {
 
 constexpr float kLargestTwips = 1e7f;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
-  if (text.size() != lower.size()) return false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c =
-        text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-    if (c != lower[i]) return false;
-  }
-  return true;
-}
-
 // Digits with a decimal point and an exponent where they may stand; strtof
 // then decides. Hexadecimal forms, a leading '+' and spaces never get there.
 bool LooksDecimal(std::string_view text) {
@@ -31,12 +20,6 @@ bool LooksDecimal(std::string_view text) {
     return false;
   }
   return text.find_first_not_of("0123456789.eE+-") == std::string_view::npos;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 // Cuts the next line off the bytes, without its line end; nullopt at the
@@ -67,12 +50,12 @@ std::optional<float> ReadValue(std::string_view& bytes) {
 std::optional<float> ParseGeometryNumber(std::string_view text) {
   // std::from_chars would add 30 KB of tables to Vorenta.exe; strtof, in
   // the C locale the program never leaves, rounds the same way.
-  text = Trimmed(text);
+  text = TrimBlanks(text);
   const bool negative = text.starts_with('-');
   if (negative) text.remove_prefix(1);
   const float sign = negative ? -1.0f : 1.0f;
-  if (EqualsIgnoringCase(text, "nan")) return std::numeric_limits<float>::quiet_NaN();
-  if (EqualsIgnoringCase(text, "inf") || EqualsIgnoringCase(text, "infinity")) {
+  if (EqualsIgnoringAsciiCase(text, "nan")) return std::numeric_limits<float>::quiet_NaN();
+  if (EqualsIgnoringAsciiCase(text, "inf") || EqualsIgnoringAsciiCase(text, "infinity")) {
     return sign * std::numeric_limits<float>::infinity();
   }
   if (!LooksDecimal(text)) return std::nullopt;

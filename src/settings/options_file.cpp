@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "settings/ascii_text.h"
 #include "settings/utf8.h"
 
 namespace vorenta {
@@ -23,28 +24,12 @@ constexpr OptionKey kKeys[] = {
     {"RememberPlacement", &Options::remember_placement},
 };
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 std::optional<bool> ParseFlag(std::string_view value) {
   for (std::string_view yes : {"1", "true", "yes", "on"}) {
-    if (EqualsIgnoringCase(value, yes)) return true;
+    if (EqualsIgnoringAsciiCase(value, yes)) return true;
   }
   for (std::string_view no : {"0", "false", "no", "off"}) {
-    if (EqualsIgnoringCase(value, no)) return false;
+    if (EqualsIgnoringAsciiCase(value, no)) return false;
   }
   return std::nullopt;
 }
@@ -69,9 +54,9 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 const OptionKey* KeyOf(std::string_view line) {
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) return nullptr;
-  const std::string_view name = Trim(line.substr(0, equals));
+  const std::string_view name = TrimBlanks(line.substr(0, equals));
   for (const OptionKey& key : kKeys) {
-    if (EqualsIgnoringCase(name, key.name)) return &key;
+    if (EqualsIgnoringAsciiCase(name, key.name)) return &key;
   }
   return nullptr;
 }
@@ -92,7 +77,7 @@ Options ReadOptionsFile(std::string_view bytes) {
   for (std::string_view line : SplitLines(WithoutBom(bytes))) {
     const OptionKey* key = KeyOf(line);
     if (!key) continue;
-    if (const auto flag = ParseFlag(Trim(line.substr(line.find('=') + 1)))) {
+    if (const auto flag = ParseFlag(TrimBlanks(line.substr(line.find('=') + 1)))) {
       options.*key->field = *flag;
     }
   }
@@ -106,7 +91,7 @@ std::string WriteOptionsFile(const Options& options, std::string_view previous) 
   bool written[std::size(kKeys)] = {};
   bool has_section = false;
   for (std::string_view line : lines) {
-    has_section |= Trim(line) == kSection;
+    has_section |= TrimBlanks(line) == kSection;
     if (const OptionKey* key = KeyOf(line)) {
       const size_t index = static_cast<size_t>(key - kKeys);
       // A key given twice keeps only its first line, which now holds the value.

@@ -135,16 +135,21 @@ SaveOutcome SettingsStore::Replace(const char16_t* file_name, const std::string&
   return outcome;
 }
 
-std::optional<GeometryValues> SettingsStore::LoadGeometry() {
+template <typename Value, typename Parse>
+Value SettingsStore::LoadFile(const char16_t* file_name, Value fallback, Parse parse) const {
   try {
-    const std::u16string path = PathOf(kGeometryFileName);
-    if (path.empty()) return std::nullopt;
+    const std::u16string path = PathOf(file_name);
+    if (path.empty()) return fallback;
     const FileContent file = files_.Read(path);
-    if (file.status != ReadStatus::kOk) return std::nullopt;
-    return ReadGeometryFile(file.bytes);
+    if (file.status != ReadStatus::kOk) return fallback;
+    return parse(file.bytes);
   } catch (...) {
-    return std::nullopt;
+    return fallback;  // out of memory: as unreadable
   }
+}
+
+std::optional<GeometryValues> SettingsStore::LoadGeometry() {
+  return LoadFile<std::optional<GeometryValues>>(kGeometryFileName, std::nullopt, ReadGeometryFile);
 }
 
 SaveOutcome SettingsStore::SaveGeometry(float outer_width, float outer_height, float left,
@@ -153,15 +158,7 @@ SaveOutcome SettingsStore::SaveGeometry(float outer_width, float outer_height, f
 }
 
 Options SettingsStore::LoadOptions() {
-  try {
-    const std::u16string path = PathOf(kOptionsFileName);
-    if (path.empty()) return {};
-    const FileContent file = files_.Read(path);
-    if (file.status != ReadStatus::kOk) return {};
-    return ReadOptionsFile(file.bytes);
-  } catch (...) {
-    return {};
-  }
+  return LoadFile(kOptionsFileName, Options{}, ReadOptionsFile);
 }
 
 SaveOutcome SettingsStore::SaveOptions(const Options& options) {

@@ -76,6 +76,10 @@ class SettingsStore {
   std::u16string ErrorText(const FileResult& result) const;
 
  private:
+  // The file read whole and parsed; `fallback` when it is missing or cannot
+  // be read.
+  template <typename Value, typename Parse>
+  Value LoadFile(const char16_t* file_name, Value fallback, Parse parse) const;
   // Copies the keyword file aside; the new full name, or the error.
   FileResult KeepKeywordFileAside(const std::u16string& path, std::u16string& kept_as);
   SaveOutcome Replace(const char16_t* file_name, const std::string& bytes);

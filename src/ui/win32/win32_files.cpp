@@ -128,15 +128,39 @@ std::u16string ExecutableFolderFrom(std::size_t initial_chars) {
 
 std::u16string Win32Files::ExecutableFolder() const { return ExecutableFolderFrom(MAX_PATH); }
 
-FileContent Win32Files::Read(const std::u16string& path) const {
+namespace {
+
+HANDLE OpenForReading(const std::u16string& path) {
   const std::wstring wide = LongPath(ToWide(path));
-  Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.ok()) {
-    const DWORD error = GetLastError();
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
+  return CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+// Why a file could not be opened, right after the failed open.
+FileContent OpenFailure() {
+  const DWORD error = GetLastError();
+  const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
+}
+
+// Reads into `bytes` from `done` on, until the buffer is full or the file
+// ends (then `done` stays below its size). False on a read error.
+bool ReadUntilFullOrEnd(HANDLE file, std::string& bytes, size_t& done) {
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, kMaxChunk));
+    DWORD read = 0;
+    if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr)) return false;
+    if (read == 0) break;
+    done += read;
   }
+  return true;
+}
+
+}  // namespace
+
+FileContent Win32Files::Read(const std::u16string& path) const {
+  Handle file(OpenForReading(path));
+  if (!file.ok()) return OpenFailure();
   // The size is only a hint: the file is read to its end, however long it
   // has become meanwhile (or whatever a special file claims).
   LARGE_INTEGER size{};
@@ -148,18 +172,10 @@ FileContent Win32Files::Read(const std::u16string& path) const {
   try {
     content.bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
     for (;;) {
-      if (done == content.bytes.size()) {
-        if (done > static_cast<size_t>(kMaxReadBytes)) return {ReadStatus::kFailed, {}};
-        content.bytes.resize(done * 2);
-      }
-      const DWORD chunk =
-          static_cast<DWORD>(std::min<size_t>(content.bytes.size() - done, kMaxChunk));
-      DWORD read = 0;
-      if (!ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
-        return {ReadStatus::kFailed, {}};
-      }
-      if (read == 0) break;
-      done += read;
+      if (!ReadUntilFullOrEnd(file.get(), content.bytes, done)) return {ReadStatus::kFailed, {}};
+      if (done < content.bytes.size()) break;
+      if (done > static_cast<size_t>(kMaxReadBytes)) return {ReadStatus::kFailed, {}};
+      content.bytes.resize(done * 2);
     }
   } catch (...) {
     return {ReadStatus::kFailed, {}};  // out of memory
@@ -169,14 +185,8 @@ FileContent Win32Files::Read(const std::u16string& path) const {
 }
 
 FileContent Win32Files::ReadStart(const std::u16string& path, std::size_t max_bytes) const {
-  const std::wstring wide = LongPath(ToWide(path));
-  Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.ok()) {
-    const DWORD error = GetLastError();
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
-  }
+  Handle file(OpenForReading(path));
+  if (!file.ok()) return OpenFailure();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return {ReadStatus::kFailed, {}};
   FileContent content{ReadStatus::kOk, {}};
@@ -188,16 +198,7 @@ FileContent Win32Files::ReadStart(const std::u16string& path, std::size_t max_by
     return {ReadStatus::kFailed, {}};
   }
   size_t done = 0;
-  while (done < content.bytes.size()) {
-    const DWORD chunk =
-        static_cast<DWORD>(std::min<size_t>(content.bytes.size() - done, kMaxChunk));
-    DWORD read = 0;
-    if (!ReadFile(file.get(), content.bytes.data() + done, chunk, &read, nullptr)) {
-      return {ReadStatus::kFailed, {}};
-    }
-    if (read == 0) break;
-    done += read;
-  }
+  if (!ReadUntilFullOrEnd(file.get(), content.bytes, done)) return {ReadStatus::kFailed, {}};
   content.bytes.resize(done);
   return content;
 }
