@@ -83,16 +83,27 @@ bool SameRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// Drags the window by its caption bar.
+bool IsBeingMoved(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return (info.flags & GUI_INMOVESIZE) != 0;
+}
+
+// Drags the window by its caption bar. Returns once the move loop has ended:
+// Wine's loop swallows a WM_QUIT, so a close that arrives during it would
+// leave the program running without a window.
 void DragCaption(HWND window, POINT by) {
   const RECT rect = WindowRect(window);
   const POINT grip{(rect.left + rect.right) / 2, rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
   ASSERT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(grip.x, grip.y)), HTCAPTION);
   MoveMouse(grip);
   ButtonDown(MouseButton::kLeft);
+  ASSERT_TRUE(WaitUntil([&] { return IsBeingMoved(window); }));
   GlideMouse(grip, POINT{grip.x + by.x, grip.y + by.y}, 10);
-  PumpFor(std::chrono::milliseconds(200));
+  ASSERT_TRUE(WaitUntil([&] { return WindowRect(window).left == rect.left + by.x; }));
   ButtonUp(MouseButton::kLeft);
+  ASSERT_TRUE(WaitUntil([&] { return !IsBeingMoved(window); }));
 }
 
 TEST(WindowOptions, ARememberedPlaceIsRestoredUnlessItIsOffEveryMonitor) {
@@ -103,7 +114,7 @@ TEST(WindowOptions, ARememberedPlaceIsRestoredUnlessItIsOffEveryMonitor) {
 
   const RECT first = WindowRect(vorenta.window());
   DragCaption(vorenta.window(), POINT{150, 90});
-  ASSERT_TRUE(WaitUntil([&] { return WindowRect(vorenta.window()).left == first.left + 150; }));
+  ASSERT_EQ(WindowRect(vorenta.window()).left, first.left + 150);
   SetWindowPos(vorenta.window(), nullptr, 0, 0, 520, 430,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(WaitUntil([&] {
