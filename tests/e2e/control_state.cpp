@@ -48,6 +48,13 @@ std::u16string ControlText(HWND control) {
   return U16(text);
 }
 
+std::optional<GUITHREADINFO> GuiThreadOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return std::nullopt;
+  return info;
+}
+
 POINT ListItemPoint(HWND list, int index) {
   const LRESULT top = Ask(list, LB_GETTOPINDEX);
   const LRESULT height = Ask(list, LB_GETITEMHEIGHT, index);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@ namespace vorenta_e2e {
 std::vector<std::u16string> ListItems(HWND list);
 std::vector<int> SelectedIndexes(HWND list);
 std::u16string ControlText(HWND control);
+// The focus, capture and move state of the thread that owns `window`.
+std::optional<GUITHREADINFO> GuiThreadOf(HWND window);
 
 // Screen point in the middle of one list item; the item must be in view.
 POINT ListItemPoint(HWND list, int index);

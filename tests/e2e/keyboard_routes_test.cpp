@@ -18,10 +18,8 @@ bool PanelOpen(const VorentaSession& vorenta) {
 }
 
 HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
+  const std::optional<GUITHREADINFO> gui = GuiThreadOf(window);
+  return gui ? gui->hwndFocus : nullptr;
 }
 
 TEST(KeyboardRoutes, ShiftF10AndTheContextMenuKeyOnSearchToggleTheKeywordPanel) {

@@ -92,10 +92,9 @@ TEST(PanelLayout, StartsClosedWithTheDesignMargins) {
 
 TEST(PanelLayout, SearchButtonHasTheFocusAtStart) {
   VorentaSession vorenta;
-  GUITHREADINFO gui{};
-  gui.cbSize = sizeof gui;
-  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(vorenta.window(), nullptr), &gui));
-  EXPECT_EQ(gui.hwndFocus, vorenta.control(kCommand1));
+  const std::optional<GUITHREADINFO> gui = GuiThreadOf(vorenta.window());
+  ASSERT_TRUE(gui.has_value());
+  EXPECT_EQ(gui->hwndFocus, vorenta.control(kCommand1));
 }
 
 TEST(PanelLayout, RightClickTwiceReturnsEveryControl) {

@@ -84,10 +84,8 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 
 bool IsBeingMoved(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return (info.flags & GUI_INMOVESIZE) != 0;
+  const std::optional<GUITHREADINFO> gui = GuiThreadOf(window);
+  return gui && (gui->flags & GUI_INMOVESIZE) != 0;
 }
 
 // Drags the window by its caption bar. Returns once the move loop has ended:

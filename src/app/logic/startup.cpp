@@ -40,15 +40,13 @@ bool Form_QueryUnload(Form1& form, SettingsStore& settings, CloseReason reason) 
   if (!form.MayClose(/*may_ask=*/reason == CloseReason::kUser)) return false;
   Platform& p = form.platform();
   // The window's place is not worth a question: a failure passes quietly.
-  if (form.options().remember_placement) {
-    // Closed while minimised or maximised, the window is to come back as
-    // the user last saw it restored.
-    const TwipsRect normal = p.Window.NormalOuter();
-    settings.SaveGeometry(normal.width, normal.height, normal.left, normal.top);
-  } else {
-    settings.SaveGeometry(p.Window.OuterWidth(), p.Window.OuterHeight(), p.Window.Left(),
-                          p.Window.Top());
-  }
+  // Closed while minimised or maximised, a remembered window is to come
+  // back as the user last saw it restored.
+  const TwipsRect place = form.options().remember_placement
+                              ? p.Window.NormalOuter()
+                              : TwipsRect{p.Window.Left(), p.Window.Top(), p.Window.OuterWidth(),
+                                          p.Window.OuterHeight()};
+  settings.SaveGeometry(place.width, place.height, place.left, place.top);
   return true;
 }
 

@@ -48,10 +48,7 @@ void Win32MainWindow::NoteNormalRect() {
 TwipsRect Win32MainWindow::NormalOuter() const {
   // Tracked rather than read from GetWindowPlacement, whose rectangle is in
   // workspace coordinates, offset by the taskbar.
-  const RECT r = IsNormal() || !normal_rect_ ? OuterRect() : *normal_rect_;
-  const int dpi = dpi_.value;
-  return {PixelsToTwips(r.left, dpi), PixelsToTwips(r.top, dpi),
-          PixelsToTwips(r.right - r.left, dpi), PixelsToTwips(r.bottom - r.top, dpi)};
+  return RectInTwips(IsNormal() || !normal_rect_ ? OuterRect() : *normal_rect_, dpi_.value);
 }
 
 std::intptr_t Win32MainWindow::Handle() const { return reinterpret_cast<std::intptr_t>(hwnd_); }

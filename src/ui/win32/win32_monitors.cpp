@@ -37,15 +37,17 @@ int MonitorDpi(HMONITOR monitor) {
   return system_dpi > 0 ? static_cast<int>(system_dpi) : kDefaultDpi;
 }
 
+TwipsRect RectInTwips(const RECT& pixels, int dpi) {
+  return {PixelsToTwips(pixels.left, dpi), PixelsToTwips(pixels.top, dpi),
+          PixelsToTwips(pixels.right - pixels.left, dpi),
+          PixelsToTwips(pixels.bottom - pixels.top, dpi)};
+}
+
 Monitor DescribeMonitor(HMONITOR monitor) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (!GetMonitorInfoW(monitor, &info)) return {reinterpret_cast<std::intptr_t>(monitor), {}};
-  const int dpi = MonitorDpi(monitor);
-  const RECT& work = info.rcWork;
-  return {reinterpret_cast<std::intptr_t>(monitor),
-          {PixelsToTwips(work.left, dpi), PixelsToTwips(work.top, dpi),
-           PixelsToTwips(work.right - work.left, dpi), PixelsToTwips(work.bottom - work.top, dpi)}};
+  return {reinterpret_cast<std::intptr_t>(monitor), RectInTwips(info.rcWork, MonitorDpi(monitor))};
 }
 
 std::vector<Monitor> AllMonitors() {
