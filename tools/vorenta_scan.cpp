@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "scan.h"
-#include "settings/utf8.h"
+#include "core/utf8.h"
 #include "utf8.h"
 
 #ifdef _WIN32

@@ -9,7 +9,7 @@
 
 #include "app/logic/startup.h"
 #include "app/single_instance.h"
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/settings_store.h"
 #include "ui/form1.h"
 #include "ui/platform.h"

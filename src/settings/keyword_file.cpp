@@ -1,6 +1,6 @@
 #include "settings/keyword_file.h"
 
-#include "settings/utf8.h"
+#include "core/utf8.h"
 
 namespace vorenta {
 

@@ -58,7 +58,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/keyword_fields.h"
 
 namespace vorenta {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "settings/ascii_text.h"
-#include "settings/utf8.h"
+#include "core/utf8.h"
 
 namespace vorenta {
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "core/sender_pages.h"
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 
 namespace vorenta {
 

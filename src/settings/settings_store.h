@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/sender_pages.h"
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/geometry_file.h"
 #include "settings/options_file.h"
 #include "ui/platform.h"

@@ -9,7 +9,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/codec/reference_cp932_decode.h"
 
 using namespace vorenta;

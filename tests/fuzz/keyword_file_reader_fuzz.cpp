@@ -9,7 +9,7 @@
 
 #include "fuzz_check.h"
 #include "settings/keyword_file.h"
-#include "settings/utf8.h"
+#include "core/utf8.h"
 
 using namespace vorenta;
 

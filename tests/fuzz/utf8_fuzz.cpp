@@ -9,7 +9,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "settings/utf8.h"
+#include "core/utf8.h"
 
 using namespace vorenta;
 

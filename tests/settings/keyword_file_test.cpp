@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/keyword_file.h"
 
 namespace vorenta {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/sender_file.h"
 #include "settings/settings_store.h"
 #include "ui/memory/memory_files.h"

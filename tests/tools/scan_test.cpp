@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/utf8.h"
+#include "core/utf8.h"
 #include "utf8.h"
 
 namespace vorenta::tools {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/settings_store.h"
 #include "ui/win32/wide_string.h"
 #include "ui/win32/win32_files.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/settings_store.h"
 #include "ui/form1.h"
 #include "ui/keep_on_top.h"

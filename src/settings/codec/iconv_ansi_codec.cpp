@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 
 namespace vorenta {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "settings/codec/reference_cp932_decode.h"
 
 namespace vorenta {

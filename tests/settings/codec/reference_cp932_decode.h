@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 
 namespace vorenta::reference {
 

@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "settings/ansi_codec.h"
+#include "core/ansi_codec.h"
 #include "ui/win32/wide_string.h"
 
 namespace vorenta {

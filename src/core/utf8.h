@@ -1,6 +1,5 @@
 #pragma once
-// UTF-8 for the keyword file's second form (a byte-order mark, then UTF-8),
-// used when a keyword has characters that the ANSI code page cannot hold.
+// UTF-8, as the keyword file's second form and mail text use it.
 
 #include <string>
 #include <string_view>
