@@ -1,6 +1,6 @@
 #pragma once
-// One window per folder: a second start from the folder of a running copy
-// brings that copy's window to the front and ends.
+// One window per folder, however its path is spelt: a second start from the
+// folder of a running copy brings that copy's window to the front and ends.
 
 #include <windows.h>
 
@@ -23,7 +23,7 @@ class SingleInstance {
   void ActivateTheOther(const wchar_t* window_class) const;
 
  private:
-  std::wstring upper_folder_;
+  std::wstring folder_key_;
   HANDLE mutex_ = nullptr;
   bool another_running_ = false;
 };

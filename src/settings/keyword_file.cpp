@@ -1,5 +1,6 @@
 #include "settings/keyword_file.h"
 
+#include "core/utf16_bytes.h"
 #include "core/utf8.h"
 
 namespace vorenta {
@@ -49,6 +50,13 @@ std::string WriteMarkedForm(const std::vector<std::u16string>& keywords) {
 KeywordFileContent ReadKeywordFile(const std::string& bytes, const AnsiCodec& codec) {
   const std::string_view view(bytes);
   KeywordFileContent content;
+  if (view.starts_with(kUtf16LeBom) || view.starts_with(kUtf16BeBom)) {
+    const Utf16Text decoded =
+        DecodeUtf16(view.substr(kUtf16LeBom.size()), view.starts_with(kUtf16BeBom));
+    content.keywords = ReadKeywordFields(decoded.text);
+    content.lossy = decoded.lossy;
+    return content;
+  }
   if (!view.starts_with(kUtf8Bom)) {
     AnsiText decoded = codec.Decode(bytes);
     content.keywords = ReadKeywordFields(decoded.text);

@@ -23,8 +23,9 @@
 // - NUL is an ordinary character.
 //
 // Text forms: a file that begins with the UTF-8 byte-order mark is UTF-8;
-// any other file is in the ANSI code page. Bytes that are not valid in the
-// form become U+FFFD and are reported, never refused.
+// one that begins with a UTF-16 byte-order mark (LE or BE), as Notepad's
+// "Unicode" saves it, is UTF-16; any other file is in the ANSI code page. Bytes that are not valid
+// in the form become U+FFFD and are reported, never refused.
 //
 // The marked form: a UTF-8 file whose first line is exactly the marker
 //   #Vorenta keywords format 2

@@ -1,7 +1,9 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "platform/file_replace.h"
 #include "settings/geometry_file.h"
 #include "settings/keyword_file.h"
 #include "settings/sender_file.h"
@@ -10,7 +12,6 @@ namespace vorenta {
 
 namespace {
 
-constexpr std::uint32_t kErrorFileNotFound = 2;         // ERROR_FILE_NOT_FOUND
 constexpr std::uint32_t kErrorNoFolder = 3;             // ERROR_PATH_NOT_FOUND
 constexpr std::uint32_t kErrorOutOfMemory = 14;         // ERROR_OUTOFMEMORY
 constexpr std::uint32_t kErrorFileTooLarge = 223;       // ERROR_FILE_TOO_LARGE
@@ -67,24 +68,86 @@ std::u16string SettingsStore::ErrorText(const FileResult& result) const {
   }
 }
 
-std::vector<std::u16string> SettingsStore::LoadKeywords() {
+std::vector<std::u16string> SettingsStore::LoadKeywords() { return LoadKeywordFile().keywords; }
+
+KeywordLoad SettingsStore::LoadKeywordFile() {
   keyword_file_unclean_ = false;
+  KeywordLoad load;
   try {
-    const std::u16string path = PathOf(kKeywordFileName);
-    if (path.empty()) return {};
-    const FileContent file = files_.Read(path);
-    if (file.status == ReadStatus::kMissing) return {};
+    load.path = PathOf(kKeywordFileName);
+    if (load.path.empty()) return load;
+    const FileContent file = files_.Read(load.path);
+    if (file.status == ReadStatus::kMissing) {
+      RecoverKeywordFile(load);
+      return load;
+    }
     if (file.status != ReadStatus::kOk) {
       keyword_file_unclean_ = true;
-      return {};
+      load.status = KeywordLoad::Status::kUnreadable;
+      load.error = file.error;
+      return load;
     }
     KeywordFileContent content = ReadKeywordFile(file.bytes, codec_);
     keyword_file_unclean_ = content.lossy;
-    return std::move(content.keywords);
+    load.status = KeywordLoad::Status::kRead;
+    load.keywords = std::move(content.keywords);
+    RemoveLeftoversOfSaves();
   } catch (...) {
     // Out of memory for a huge file: as unreadable.
     keyword_file_unclean_ = true;
-    return {};
+    load.status = KeywordLoad::Status::kUnreadable;
+    load.keywords.clear();
+  }
+  return load;
+}
+
+bool SettingsStore::RecoverKeywordFile(KeywordLoad& load) {
+  std::vector<FolderEntry> leftovers;
+  for (FolderEntry& entry : files_.FilesStartingWith(Folder(), kKeywordFileName)) {
+    if (LeftoverOf(entry.name, kKeywordFileName) != LeftoverKind::kNone) {
+      leftovers.push_back(std::move(entry));
+    }
+  }
+  std::stable_sort(leftovers.begin(), leftovers.end(),
+                   [](const auto& a, const auto& b) { return a.modified > b.modified; });
+  for (const FolderEntry& leftover : leftovers) {
+    const std::u16string path = Folder() + u"\\" + leftover.name;
+    const FileContent file = files_.Read(path);
+    if (file.status != ReadStatus::kOk) continue;
+    KeywordFileContent content = ReadKeywordFile(file.bytes, codec_);
+    // A backup was a whole keyword file once. A temporary file may have
+    // been cut short: only one that ends as the writer ends every file, and
+    // reads cleanly, is taken. An empty one tells nothing.
+    const bool complete = LeftoverOf(leftover.name, kKeywordFileName) == LeftoverKind::kBackup ||
+                          (file.bytes.ends_with("\r\n") && !content.lossy);
+    if (!complete) continue;
+    load.status = KeywordLoad::Status::kRecovered;
+    load.keywords = std::move(content.keywords);
+    load.recovered_from = path;
+    keyword_file_unclean_ = content.lossy;
+    // Its bytes as they are: the list the user had, in the form it had.
+    load.recovered_saved = static_cast<bool>(files_.Replace(load.path, file.bytes));
+    if (load.recovered_saved) RemoveLeftoversOfSaves();
+    return true;
+  }
+  return false;
+}
+
+void SettingsStore::RemoveLeftoversOfSaves() {
+  const std::u16string folder = Folder();
+  for (const char16_t* name :
+       {kKeywordFileName, kGeometryFileName, kOptionsFileName, kSenderFileName}) {
+    const std::vector<FolderEntry> found = files_.FilesStartingWith(folder, name);
+    // Without the file itself, what its saves left may be all there is.
+    const bool file_exists = std::any_of(found.begin(), found.end(), [&](const FolderEntry& e) {
+      return LeftoverOf(e.name, name) == LeftoverKind::kNone &&
+             e.name.size() == std::u16string_view(name).size();
+    });
+    if (!file_exists) continue;
+    for (const FolderEntry& entry : found) {
+      if (LeftoverOf(entry.name, name) != LeftoverKind::kNone)
+        files_.Delete(folder + u"\\" + entry.name);
+    }
   }
 }
 

@@ -9,16 +9,35 @@
 #include <string_view>
 #include <vector>
 
-#include "core/sender_pages.h"
 #include "core/ansi_codec.h"
+#include "core/sender_pages.h"
+#include "platform/files.h"
 #include "settings/geometry_file.h"
 #include "settings/options_file.h"
-#include "ui/platform.h"
 
 namespace vorenta {
 
 inline constexpr char16_t kKeywordFileName[] = u"SMdata1.dat";
 inline constexpr char16_t kGeometryFileName[] = u"SMdata2.dat";
+
+// What start-up found of the keyword file.
+struct KeywordLoad {
+  enum class Status {
+    kRead,        // read from the file (perhaps with U+FFFD for bad bytes)
+    kMissing,     // no file: an empty list
+    kUnreadable,  // the file exists but could not be read: an empty list
+    kRecovered,   // no file, but a save that was cut short left a complete one
+  };
+  Status status = Status::kMissing;
+  std::vector<std::u16string> keywords;
+  std::u16string path;
+  // kUnreadable: the system's error code.
+  std::uint32_t error = 0;
+  // kRecovered: the full name of the file the keywords came from, and
+  // whether they are now saved under the keyword file's own name.
+  std::u16string recovered_from;
+  bool recovered_saved = false;
+};
 
 struct SaveOutcome {
   FileResult result;
@@ -39,6 +58,13 @@ class SettingsStore {
   // of these cases the store remembers that the file holds more than the
   // list shows; see SaveKeywords.
   std::vector<std::u16string> LoadKeywords();
+  // The same, saying what was found. When the file is missing but a save
+  // that was cut short (by a kill, a power cut) left a complete temporary
+  // or backup file beside it, the newest such file gives the list and is
+  // saved under the keyword file's name. Once the list is safely in the
+  // file, what earlier saves of any of the program's files left behind is
+  // removed.
+  KeywordLoad LoadKeywordFile();
 
   // Replaces the keyword file with the list. When the file could not be read
   // cleanly at load, it is kept as it is while the list was not edited; once
@@ -83,6 +109,9 @@ class SettingsStore {
   // Copies the keyword file aside; the new full name, or the error.
   FileResult KeepKeywordFileAside(const std::u16string& path, std::u16string& kept_as);
   SaveOutcome Replace(const char16_t* file_name, const std::string& bytes);
+  // The newest complete leftover of a keyword file save, read.
+  bool RecoverKeywordFile(KeywordLoad& load);
+  void RemoveLeftoversOfSaves();
 
   Files& files_;
   const AnsiCodec& codec_;

@@ -144,8 +144,7 @@ void Form1::ChangeOptions(const Options& options) {
   const SaveOutcome outcome = settings_.SaveOptions(options_);
   if (outcome) return;
   p_.Dialog.Inform(texts::OptionsNotSaved(
-      outcome.path,
-      texts::FailureReason(outcome.result.error, settings_.ErrorText(outcome.result))));
+      {outcome.path, outcome.result.error, settings_.ErrorText(outcome.result)}));
 }
 
 std::vector<MenuItem> Form1::SystemMenu() const {

@@ -13,8 +13,8 @@ enum CloseChoice { kSaveAgain, kCloseWithoutSaving, kDoNotClose };
 KeywordSaving::KeywordSaving(SettingsStore& settings, Dialogs& dialogs)
     : settings_(settings), dialogs_(dialogs) {}
 
-std::u16string KeywordSaving::Reason(const SaveOutcome& outcome) const {
-  return texts::FailureReason(outcome.result.error, settings_.ErrorText(outcome.result));
+texts::SaveFailure KeywordSaving::Failure(const SaveOutcome& outcome) const {
+  return {outcome.path, outcome.result.error, settings_.ErrorText(outcome.result)};
 }
 
 SaveOutcome KeywordSaving::Save(const std::vector<std::u16string>& keywords, bool edited,
@@ -36,7 +36,7 @@ void KeywordSaving::AfterEdit(const std::vector<std::u16string>& keywords) {
   unsaved_ = true;
   if (failure_told_) return;
   failure_told_ = true;
-  dialogs_.Inform(texts::KeywordsNotSaved(outcome.path, Reason(outcome)));
+  dialogs_.Inform(texts::KeywordsNotSaved(Failure(outcome)));
 }
 
 bool KeywordSaving::MayClose(const std::vector<std::u16string>& keywords, bool edited,
@@ -47,7 +47,7 @@ bool KeywordSaving::MayClose(const std::vector<std::u16string>& keywords, bool e
     // Nothing is lost when the file already holds the list.
     if (outcome || !unsaved_ || !may_ask) return true;
     const int choice = dialogs_.Choose(
-        texts::UnsavedKeywordsAtClose(outcome.path, Reason(outcome)),
+        texts::UnsavedKeywordsAtClose(Failure(outcome)),
         {texts::kChoiceSaveAgain, texts::kChoiceCloseWithoutSaving, texts::kChoiceDoNotClose});
     if (choice == kCloseWithoutSaving) return true;
     if (choice != kSaveAgain) return false;

@@ -8,6 +8,7 @@
 
 #include "settings/settings_store.h"
 #include "ui/platform.h"
+#include "ui/texts.h"
 
 namespace vorenta {
 
@@ -28,7 +29,7 @@ class KeywordSaving {
 
  private:
   SaveOutcome Save(const std::vector<std::u16string>& keywords, bool edited, bool may_tell);
-  std::u16string Reason(const SaveOutcome& outcome) const;
+  texts::SaveFailure Failure(const SaveOutcome& outcome) const;
 
   SettingsStore& settings_;
   Dialogs& dialogs_;

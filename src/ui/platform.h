@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/mail_text.h"
+#include "platform/files.h"
 
 namespace vorenta {
 
@@ -170,52 +171,6 @@ class Dialogs {
   // Offers the choices; the index of the one taken, or kCancelled when the
   // user closed the question without choosing.
   virtual int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) = 0;
-};
-
-enum class ReadStatus { kOk, kMissing, kFailed };
-
-struct FileContent {
-  ReadStatus status = ReadStatus::kMissing;
-  std::string bytes;
-};
-
-// The outcome of a write: 0, or the system's error code.
-struct FileResult {
-  std::uint32_t error = 0;
-  explicit operator bool() const { return error == 0; }
-};
-
-// Error codes the logic tells apart (the system's values).
-inline constexpr std::uint32_t kErrorAccessDenied = 5;
-inline constexpr std::uint32_t kErrorFileExists = 80;
-inline constexpr std::uint32_t kErrorIsFolder = 336;  // ERROR_DIRECTORY_NOT_SUPPORTED
-
-struct LocalTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
-
-// Whole files, read and written at once. Paths are full paths.
-class Files {
- public:
-  virtual ~Files() = default;
-  // The running executable's folder, without a trailing backslash.
-  virtual std::u16string ExecutableFolder() const = 0;
-  virtual FileContent Read(const std::u16string& path) const = 0;
-  // The file's first max_bytes at most: a longer file is read only that far.
-  virtual FileContent ReadStart(const std::u16string& path, std::size_t max_bytes) const {
-    FileContent content = Read(path);
-    if (content.bytes.size() > max_bytes) content.bytes.resize(max_bytes);
-    return content;
-  }
-  // Replaces the file with the bytes, or leaves the old file as it was and
-  // returns the error. A folder in the file's place gives kErrorIsFolder.
-  virtual FileResult Replace(const std::u16string& path, const std::string& bytes) = 0;
-  // Copies a file to a name that no file has yet; kErrorFileExists when the
-  // name is taken.
-  virtual FileResult CopyToNew(const std::u16string& from, const std::u16string& to) = 0;
-  // The system's description of an error code, in the user's language.
-  virtual std::u16string ErrorText(std::uint32_t error) const = 0;
-  virtual LocalTime Now() const = 0;
 };
 
 // The two raw system calls of start-up.

@@ -35,24 +35,42 @@ extern const char16_t kNameKeywordBox[];
 extern const char16_t kCueKeywordBox[];
 extern const char16_t kCueUrlBox[];
 
+// A file that could not be written: its full name, the system's error code
+// and the system's description of it.
+struct SaveFailure {
+  std::u16string path;
+  std::uint32_t error = 0;
+  std::u16string system_text;
+};
+
 // Why a file could not be written, in plain words: the system's own text
 // for the error, or ours where the system's would mislead.
 std::u16string FailureReason(std::uint32_t error, const std::u16string& system_text);
+// What the user can do about it, fitting the cause: close the program that
+// holds the file, free space on the disk, or move the folder.
+std::u16string SaveAdvice(std::uint32_t error);
 
-// A file could not be saved. `what` names the content ("キーワード" ...),
-// `reason` is the system's description of the error.
-UserMessage SaveFailed(const std::u16string& what_heading, const std::u16string& path,
-                       const std::u16string& reason);
-UserMessage KeywordsNotSaved(const std::u16string& path, const std::u16string& reason);
-UserMessage OptionsNotSaved(const std::u16string& path, const std::u16string& reason);
-UserMessage SendersNotSaved(const std::u16string& path, const std::u16string& reason);
+UserMessage KeywordsNotSaved(const SaveFailure& failure);
+UserMessage OptionsNotSaved(const SaveFailure& failure);
+UserMessage SendersNotSaved(const SaveFailure& failure);
 
 // The keyword file could not be read cleanly; its bytes were kept under
 // another name before the first save replaced it.
 UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16string& kept_as);
 
+// At start, the keyword file exists but cannot be read.
+UserMessage KeywordFileUnreadableAtStart(const std::u16string& path, std::uint32_t error,
+                                         const std::u16string& system_text);
+extern const char16_t kChoiceRetry[];
+extern const char16_t kChoiceContinue[];
+
+// At start, the keyword file was missing and a save cut short had left the
+// list in another file.
+UserMessage KeywordsRecovered(const std::u16string& path, const std::u16string& recovered_from,
+                              bool saved);
+
 // At close, when the last save of the keywords failed.
-UserMessage UnsavedKeywordsAtClose(const std::u16string& path, const std::u16string& reason);
+UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure);
 extern const char16_t kChoiceSaveAgain[];
 extern const char16_t kChoiceCloseWithoutSaving[];
 extern const char16_t kChoiceDoNotClose[];

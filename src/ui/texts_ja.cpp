@@ -39,36 +39,62 @@ const char16_t kChoiceSaveAgain[] = u"もう一度保存する";
 const char16_t kChoiceCloseWithoutSaving[] =
     u"保存せずに閉じる\n今回追加・削除したキーワードは失われます";
 const char16_t kChoiceDoNotClose[] = u"閉じない";
+const char16_t kChoiceRetry[] = u"再試行";
+const char16_t kChoiceContinue[] = u"このまま続ける";
 
 namespace {
 
-const char16_t kMoveHint[] =
-    u"Vorenta.exe を、書き込みのできるフォルダー（たとえば「ドキュメント」の中に作ったフォルダー）"
-    u"に移してから起動し直してください。キーワードのファイル SMdata1.dat も一緒に移してください。";
+bool HeldByAnotherProgram(std::uint32_t error) {
+  return error == kErrorSharingViolation || error == kErrorLockViolation;
+}
+
+bool DiskFull(std::uint32_t error) {
+  return error == kErrorDiskFull || error == kErrorHandleDiskFull;
+}
 
 std::u16string FileAndReason(const std::u16string& path, const std::u16string& reason) {
   return u"ファイル: " + path + u"\n理由: " + reason;
 }
 
+std::u16string Details(const SaveFailure& failure) {
+  return FileAndReason(failure.path, FailureReason(failure.error, failure.system_text));
+}
+
+UserMessage SaveFailed(const std::u16string& heading, const SaveFailure& failure,
+                       const std::u16string& after_reason) {
+  return {heading, Details(failure) + after_reason + u"\n\n" + SaveAdvice(failure.error),
+          /*warning=*/true};
+}
+
 }  // namespace
 
-UserMessage SaveFailed(const std::u16string& what_heading, const std::u16string& path,
-                       const std::u16string& reason) {
-  return {what_heading, FileAndReason(path, reason) + u"\n\n" + kMoveHint, /*warning=*/true};
+std::u16string SaveAdvice(std::uint32_t error) {
+  if (HeldByAnotherProgram(error)) {
+    return u"ほかのプログラム（エディターや、同期・バックアップのソフトなど）が"
+           u"このファイルを開いています。そのプログラムを閉じてから、もう一度操作してください。";
+  }
+  if (DiskFull(error)) {
+    return u"ディスクの空きが足りません。不要なファイルを削除して空きを作ってから、"
+           u"もう一度操作してください。";
+  }
+  return u"Vorenta.exe "
+         u"を、書き込みのできるフォルダー（たとえば「ドキュメント」の中に作ったフォルダー）"
+         u"に移してから起動し直してください。キーワードのファイル SMdata1.dat "
+         u"も一緒に移してください。";
 }
 
-UserMessage KeywordsNotSaved(const std::u16string& path, const std::u16string& reason) {
-  return SaveFailed(u"キーワードを保存できませんでした。", path,
-                    reason + u"\n\n画面のキーワード一覧はそのまま残っています。");
+UserMessage KeywordsNotSaved(const SaveFailure& failure) {
+  return SaveFailed(u"キーワードを保存できませんでした。", failure,
+                    u"\n\n画面のキーワード一覧はそのまま残っています。");
 }
 
-UserMessage OptionsNotSaved(const std::u16string& path, const std::u16string& reason) {
-  return SaveFailed(u"設定を保存できませんでした。", path,
-                    reason + u"\n\n設定は、このまま閉じるまで有効です。");
+UserMessage OptionsNotSaved(const SaveFailure& failure) {
+  return SaveFailed(u"設定を保存できませんでした。", failure,
+                    u"\n\n設定は、このまま閉じるまで有効です。");
 }
 
-UserMessage SendersNotSaved(const std::u16string& path, const std::u16string& reason) {
-  return SaveFailed(u"差出人を登録できませんでした。", path, reason);
+UserMessage SendersNotSaved(const SaveFailure& failure) {
+  return SaveFailed(u"差出人を登録できませんでした。", failure, u"");
 }
 
 UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16string& kept_as) {
@@ -76,16 +102,47 @@ UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16
           u"起動したときに読み取れなかったファイル、または文字化けしていたファイルを、"
           u"上書きする前に次の名前でコピーしました。\n\n元のファイル: " +
               path + u"\n残したファイル: " + kept_as +
-              u"\n\n中身が必要なときは、メモ帳などで開いてください。",
+              u"\n\nそのキーワードを戻すには、残したファイルをメモ帳で開き、"
+              u"必要なキーワードをキーワード一覧に入力し直してください。",
           /*warning=*/true};
 }
 
-UserMessage UnsavedKeywordsAtClose(const std::u16string& path, const std::u16string& reason) {
+UserMessage KeywordFileUnreadableAtStart(const std::u16string& path, std::uint32_t error,
+                                         const std::u16string& system_text) {
+  const std::u16string cause =
+      HeldByAnotherProgram(error)
+          ? u"ほかのプログラム（エディターや、同期・バックアップのソフトなど）が"
+            u"このファイルを開いています。そのプログラムを閉じてから［再試行］を押してください。"
+          : u"ファイルを読み取る権限がないか、ファイルが壊れている可能性があります。";
+  return {u"キーワードのファイルを読み取れません。",
+          FileAndReason(path, FailureReason(error, system_text)) + u"\n\n" + cause +
+              u"\n\n［このまま続ける］と、キーワード一覧は空で始まります。"
+              u"このファイルは、キーワードを追加・削除したときに別の名前でコピーしてから"
+              u"置き換えます。",
+          /*warning=*/true};
+}
+
+UserMessage KeywordsRecovered(const std::u16string& path, const std::u16string& recovered_from,
+                              bool saved) {
+  return {u"前回の保存が途中で終わっていたため、残っていたファイルからキーワードを戻しました。",
+          u"戻したファイル: " + recovered_from + u"\n" +
+              (saved ? u"保存先: " + path
+                     : u"まだ " + path +
+                           u" には保存できていません。次にキーワードを"
+                           u"追加・削除したときに保存します。"),
+          /*warning=*/false};
+}
+
+UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure) {
   return {u"キーワードの変更がまだ保存されていません。",
-          FileAndReason(path, reason) +
+          Details(failure) +
               u"\n\n保存せずに閉じると、"
               u"今回追加・削除したキーワードは"
-              u"失われます。",
+              u"失われます。" +
+              // Saving again helps only once the cause is gone.
+              (HeldByAnotherProgram(failure.error) || DiskFull(failure.error)
+                   ? u"\n\n" + SaveAdvice(failure.error)
+                   : std::u16string()),
           /*warning=*/true};
 }
 

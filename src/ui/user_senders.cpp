@@ -25,8 +25,7 @@ void UserSenders::Register(const std::u16string& first_line, const std::u16strin
   const SaveOutcome outcome = settings_.AppendSenderRow(row, texts::kSenderFileHeader);
   if (!outcome) {
     dialogs_.Inform(texts::SendersNotSaved(
-        outcome.path,
-        texts::FailureReason(outcome.result.error, settings_.ErrorText(outcome.result))));
+        {outcome.path, outcome.result.error, settings_.ErrorText(outcome.result)}));
     return;
   }
   rows_.push_back(row);

@@ -112,6 +112,46 @@ TEST_F(Startup, UnreadableKeywordFileSurvivesACloseWithoutEdits) {
   EXPECT_TRUE(memory.files.Content(kGeometryFile).has_value());
 }
 
+TEST_F(Startup, AKeywordFileAnotherProgramHoldsIsToldAndReadAgainOnRetry) {
+  enum { kRetry, kContinue };
+  memory.files.Put(kKeywordFile, "kept\r\n");
+  memory.files.SetUnreadable(kKeywordFile, true, kErrorSharingViolation);
+  memory.dialogs.AnswerNext(kRetry);  // the other program is still there
+  memory.dialogs.AnswerNext(kRetry);  // now it has been closed
+  int asked = 0;
+  memory.dialogs.OnQuestion([&] {
+    if (++asked == 2) memory.files.SetUnreadable(kKeywordFile, false);
+  });
+  Load();
+  ASSERT_EQ(memory.dialogs.shown().size(), 2u);
+  const auto& question = memory.dialogs.shown()[0];
+  EXPECT_EQ(question.choices, (std::vector<std::u16string>{u"再試行", u"このまま続ける"}));
+  EXPECT_NE(question.message.details.find(kKeywordFile), std::u16string::npos);
+  EXPECT_NE(question.message.details.find(u"ほかのプログラム"), std::u16string::npos);
+  EXPECT_EQ(memory.list2.ItemText(0), u"kept");
+}
+
+TEST_F(Startup, GoingOnWithoutTheUnreadableFileStartsEmptyAndKeepsTheFile) {
+  memory.files.Put(kKeywordFile, "kept\r\n");
+  memory.files.SetUnreadable(kKeywordFile, true);
+  memory.dialogs.AnswerNext(1);
+  Load();
+  EXPECT_EQ(memory.dialogs.shown().size(), 1u);
+  EXPECT_EQ(memory.list2.Count(), 0);
+  EXPECT_EQ(memory.files.Content(kKeywordFile), "kept\r\n");
+}
+
+TEST_F(Startup, AListRecoveredFromACutShortSaveIsToldInOneMessage) {
+  memory.files.Put(u"C:\\Vorenta\\SMdata1.dat.9-1.tmp", "new\r\n");
+  Load();
+  EXPECT_EQ(memory.list2.ItemText(0), u"new");
+  ASSERT_EQ(memory.dialogs.shown().size(), 1u);
+  EXPECT_TRUE(memory.dialogs.shown()[0].choices.empty());
+  EXPECT_NE(memory.dialogs.shown()[0].message.details.find(u"SMdata1.dat.9-1.tmp"),
+            std::u16string::npos);
+  EXPECT_EQ(memory.files.Content(kKeywordFile), "new\r\n");
+}
+
 TEST_F(Startup, TheSavedPlaceIsUsedOnlyWhenTheOptionIsOnAndTheFileIsSound) {
   const std::u16string options_file = u"C:\\Vorenta\\Vorenta.ini";
   memory.files.Put(kGeometryFile, " 9000 \r\n 8000 \r\n 1500 \r\n 900 \r\n");

@@ -5,6 +5,7 @@
 
 #include "control_state.h"
 #include "file_bytes.h"
+#include "kill_loop.h"
 #include "message_dialogs.h"
 #include "newsletter.h"
 #include "real_input.h"
@@ -99,6 +100,49 @@ TEST(KeywordSafety, ASecondStartFromTheSameFolderShowsTheFirstWindowAndEnds) {
 
 namespace vorenta_e2e {
 namespace {
+
+TEST(KeywordSafety, KillsAtRandomMomentsDuringQuickAddsLoseNothing) {
+  VorentaSession vorenta;
+  std::mt19937 random(20261207);
+  const KillLoopResult result = RunKillLoop(vorenta, /*kills=*/8, /*longest_wait_ms=*/400, random);
+  EXPECT_EQ(result.files_complete, result.kills);
+  EXPECT_EQ(result.keywords_lost, 0);
+  EXPECT_EQ(result.leftovers_after_start, 0);
+  EXPECT_GT(result.keywords_added, 0);
+}
+
+TEST(KeywordSafety, TheSameFolderSpeltThroughAnotherDriveIsStillOneWindow) {
+  VorentaSession vorenta;
+  const std::wstring other_spelling = ThroughDriveZ(vorenta.PathOf(L"Vorenta.exe"));
+  if (other_spelling.empty()) GTEST_SKIP() << "needs Wine's drive Z:";
+  PROCESS_INFORMATION second = vorenta.StartAnotherCopy(other_spelling);
+  const bool ended = WaitForSingleObject(second.hProcess, 20000) == WAIT_OBJECT_0;
+  CloseHandle(second.hThread);
+  CloseHandle(second.hProcess);
+  EXPECT_TRUE(ended) << "a second window for the same folder";
+  EXPECT_TRUE(vorenta.IsRunning());
+}
+
+TEST(KeywordSafety, AKeywordFileAnotherProgramHoldsIsToldAtStartAndReadOnRetry) {
+  HANDLE held = INVALID_HANDLE_VALUE;
+  VorentaSession vorenta({.keyword_file_bytes = std::string(kSaleCp932) + "\r\n",
+                          .before_start =
+                              [&](const std::wstring& folder) {
+                                held = CreateFileW((folder + L"\\SMdata1.dat").c_str(),
+                                                   GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+                              },
+                          .wait_for_window = false});
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialogOf(vorenta.process_id())) != nullptr; }));
+  EXPECT_NE(DialogText(dialog).find(u"ほかのプログラム"), std::u16string::npos)
+      << Utf8(DialogText(dialog));
+  CloseHandle(held);
+  ASSERT_TRUE(PressDialogButton(dialog, u"再試行"));
+  vorenta.WaitForWindow();
+  EXPECT_EQ(ListItems(vorenta.control(kList2)), std::vector<std::u16string>{u"セール"});
+}
 
 TEST(KeywordSafety, AKeywordThatBeginsWithAQuoteSurvivesARestart) {
   VorentaSession vorenta;

@@ -48,6 +48,14 @@ bool CanCreateFileIn(const std::wstring& folder) {
 
 }  // namespace
 
+std::wstring ThroughDriveZ(const std::wstring& windows_path) {
+  const std::string unix_path = UnixPathOf(windows_path);
+  if (unix_path.empty()) return {};
+  std::wstring path = L"Z:";
+  for (const char c : unix_path) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return path;
+}
+
 ImmutableFolder::ImmutableFolder(const std::wstring& windows_folder)
     : windows_folder_(windows_folder), unix_folder_(UnixPathOf(windows_folder)) {
   if (unix_folder_.empty()) return;

@@ -1,11 +1,16 @@
 #pragma once
-// Makes a folder of the test unwritable for the program under Wine: as root,
-// `chattr +i` on the Unix folder makes Wine report access denied there (a
-// read-only mode bit does not stop root).
+// The Unix side of the test's folders under Wine: another spelling of a
+// folder, and a folder made unwritable for the program (as root, `chattr +i`
+// on the Unix folder makes Wine report access denied there; a read-only mode
+// bit does not stop root).
 
 #include <string>
 
 namespace vorenta_e2e {
+
+// The same file or folder spelt through Wine's drive Z:, which maps the Unix
+// root (Z:\root\.wine\drive_c\x for C:\x); empty outside Wine.
+std::wstring ThroughDriveZ(const std::wstring& windows_path);
 
 class ImmutableFolder {
  public:

@@ -29,6 +29,10 @@ BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM param) {
   wchar_t caption[64] = {};
   GetWindowTextW(hwnd, caption, 64);
   if (std::wstring(caption) != L"Vorenta") return TRUE;
+  // Not a message box, whose title is the program's name too.
+  wchar_t class_name[64] = {};
+  GetClassNameW(hwnd, class_name, 64);
+  if (std::wstring(class_name) != L"VorentaForm1") return TRUE;
   search->found = hwnd;
   return FALSE;
 }
@@ -50,9 +54,10 @@ VorentaSession::VorentaSession(const SessionOptions& options) {
   if (!options.native_first_dlls.empty() && RunningUnderWine()) {
     native_first_dlls_.emplace(L"Vorenta.exe", options.native_first_dlls);
   }
+  if (options.before_start) options.before_start(folder_);
   try {
     Start();
-    FindWindowOfProcess();
+    if (options.wait_for_window) FindWindowOfProcess();
   } catch (const std::runtime_error& error) {
     Stop();
     throw std::runtime_error(std::string(error.what()) + "; kept test folder " + Narrow(folder_));
@@ -101,7 +106,10 @@ void VorentaSession::Start() {
 }
 
 void VorentaSession::Launch(PROCESS_INFORMATION& process) const {
-  const std::wstring exe = PathOf(L"Vorenta.exe");
+  Launch(process, PathOf(L"Vorenta.exe"));
+}
+
+void VorentaSession::Launch(PROCESS_INFORMATION& process, const std::wstring& exe) const {
   // Inherited by the program and from it by the browser it starts.
   SetEnvironmentVariableW(L"VORENTA_STUB_LOG", PathOf(kBrowserLogFile).c_str());
   std::wstring command_line = L"\"" + exe + L"\"";
@@ -154,8 +162,12 @@ void VorentaSession::Restart() {
 }
 
 PROCESS_INFORMATION VorentaSession::StartAnotherCopy() const {
+  return StartAnotherCopy(PathOf(L"Vorenta.exe"));
+}
+
+PROCESS_INFORMATION VorentaSession::StartAnotherCopy(const std::wstring& program_path) const {
   PROCESS_INFORMATION process{};
-  Launch(process);
+  Launch(process, program_path);
   return process;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -33,6 +34,11 @@ struct SessionOptions {
   // Windows does for every DLL but its known ones. For every Vorenta.exe
   // started while the session lasts; nothing changes outside Wine.
   std::vector<std::wstring> native_first_dlls = {};
+  // Runs with the folder ready, just before the program starts.
+  std::function<void(const std::wstring& folder)> before_start = {};
+  // False: the constructor returns once the program started, and the test
+  // answers what it asks at start before calling WaitForWindow.
+  bool wait_for_window = true;
 };
 
 class VorentaSession {
@@ -56,9 +62,12 @@ class VorentaSession {
   void Kill();
   // Starts the program again in the same folder, after it has ended.
   void Restart();
-  // Starts another copy of the program from the same folder; the caller
-  // closes the handles.
+  // Starts another copy of the program from the same folder, by its path
+  // or by another spelling of it; the caller closes the handles.
   PROCESS_INFORMATION StartAnotherCopy() const;
+  PROCESS_INFORMATION StartAnotherCopy(const std::wstring& program_path) const;
+  // Waits for the main window, when the session was made without waiting.
+  void WaitForWindow() { FindWindowOfProcess(); }
   bool WaitForExit(std::chrono::milliseconds timeout = kDefaultTimeout);
   bool IsRunning() const;
 
@@ -67,6 +76,7 @@ class VorentaSession {
   void PlaceFilesBeside(const std::vector<std::wstring>& paths);
   void Start();
   void Launch(PROCESS_INFORMATION& process) const;
+  void Launch(PROCESS_INFORMATION& process, const std::wstring& program_path) const;
   void FindWindowOfProcess();
   void Stop();
   void RemoveFolder();

@@ -152,6 +152,18 @@ TEST_F(KeywordFile, ReadsUtf8WithAMarkWrittenByAnotherProgram) {
   EXPECT_FALSE(content.lossy);
 }
 
+TEST_F(KeywordFile, ReadsUtf16AsNotepadSavesItAndStillWritesTheCodePage) {
+  // セール, a,b: a byte-order mark, then the code units.
+  const std::string little =
+      std::string("\xFF\xFE", 2) + std::string("\xBB\x30\xFC\x30\xEB\x30\r\0\n\0a\0,\0b\0", 16);
+  const std::string big =
+      std::string("\xFE\xFF", 2) + std::string("\x30\xBB\x30\xFC\x30\xEB\0\r\0\na", 11);
+  EXPECT_EQ(Read(little).keywords, (Keywords{u"セール", u"a", u"b"}));
+  EXPECT_EQ(Read(big).keywords, (Keywords{u"セール", u"\uFFFD"}));
+  EXPECT_TRUE(Read(big).lossy) << "an odd last byte";
+  EXPECT_EQ(Write({u"セール"}), kSale + "\r\n");
+}
+
 // The reader never fails on bytes.
 
 TEST_F(KeywordFile, InvalidCodePage932BytesBecomeReplacementCharacters) {

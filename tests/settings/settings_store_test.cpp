@@ -134,14 +134,24 @@ class ThrowingFiles : public Files {
  public:
   std::u16string ExecutableFolder() const override { return u"C:\\x"; }
   FileContent Read(const std::u16string&) const override { throw std::bad_alloc(); }
-  FileResult Replace(const std::u16string&, const std::string&) override {
-    throw std::runtime_error("disk");
-  }
   FileResult CopyToNew(const std::u16string&, const std::u16string&) override {
     throw std::runtime_error("disk");
   }
   std::u16string ErrorText(std::uint32_t) const override { throw std::bad_alloc(); }
   LocalTime Now() const override { return {}; }
+  FileResult WriteNewFile(const std::u16string&, const std::string&) override {
+    throw std::runtime_error("disk");
+  }
+  FileResult MoveReplacing(const std::u16string&, const std::u16string&) override {
+    throw std::runtime_error("disk");
+  }
+  FileResult Delete(const std::u16string&) override { throw std::runtime_error("disk"); }
+  bool IsFolder(const std::u16string&) const override { throw std::bad_alloc(); }
+  std::vector<FolderEntry> FilesStartingWith(const std::u16string&,
+                                             std::u16string_view) const override {
+    throw std::bad_alloc();
+  }
+  std::uint32_t ProcessId() const override { return 1; }
 };
 
 TEST(SettingsStoreFailures, NoExceptionEscapesAndAFailedLoadKeepsTheFile) {

@@ -61,6 +61,31 @@ TEST_F(KeywordSavingTest, AFolderInTheFilesPlaceIsNamedAsSuch) {
   EXPECT_NE(memory.dialogs.shown()[0].message.details.find(u"フォルダー"), std::u16string::npos);
 }
 
+TEST_F(KeywordSavingTest, TheAdviceFitsTheCause) {
+  const struct {
+    std::uint32_t error;
+    const char16_t* advice;
+  } cases[] = {
+      {kErrorSharingViolation, u"そのプログラムを閉じて"},
+      {kErrorLockViolation, u"そのプログラムを閉じて"},
+      {kErrorDiskFull, u"ディスクの空き"},
+      {kErrorHandleDiskFull, u"ディスクの空き"},
+      {kErrorAccessDenied, u"書き込みのできるフォルダー"},
+  };
+  for (const auto& c : cases) {
+    memory.dialogs.Forget();
+    memory.files.SetReplaceFails(kKeywordPath, true, c.error);
+    Add(u"x");
+    memory.files.SetReplaceFails(kKeywordPath, false);
+    Add(u"y");  // succeeds, so that the next failure is told again
+    ASSERT_EQ(Told(), 1) << c.error;
+    const std::u16string& details = memory.dialogs.shown()[0].message.details;
+    EXPECT_NE(details.find(c.advice), std::u16string::npos) << c.error;
+    const bool moves = c.error == kErrorAccessDenied;
+    EXPECT_EQ(details.find(u"移して") != std::u16string::npos, moves) << c.error;
+  }
+}
+
 TEST_F(KeywordSavingTest, ACloseWithNothingUnsavedAsksNothingEvenWhenItsSaveFails) {
   memory.files.Put(kKeywordPath, "kept\r\n");
   form.SetKeywords({u"kept"});

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/sender_pages.h"
+#include "ui/memory/memory_files.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/win32_clipboard.h"
 #include "ui/win32/win32_system_calls.h"
@@ -35,18 +36,10 @@ class RecordingProcess : public ProcessStarter {
 };
 
 // The window logic never touches files; start-up does, and is not run here.
-class NoFiles : public Files {
+// Without a folder, nothing is read or written.
+class NoFiles : public MemoryFiles {
  public:
-  std::u16string ExecutableFolder() const override { return {}; }
-  FileContent Read(const std::u16string&) const override { return {}; }
-  FileResult Replace(const std::u16string&, const std::string&) override {
-    return {kErrorAccessDenied};
-  }
-  FileResult CopyToNew(const std::u16string&, const std::u16string&) override {
-    return {kErrorAccessDenied};
-  }
-  std::u16string ErrorText(std::uint32_t) const override { return {}; }
-  LocalTime Now() const override { return {}; }
+  NoFiles() : MemoryFiles(u"") {}
 };
 
 // Messages are recorded, never shown: nothing may wait for a user here.

@@ -219,7 +219,9 @@ TEST_F(Win32FilesTest, ALockedFileIsKeptAndNoTemporaryFileIsLeft) {
   WriteRaw(PathOf(L"locked.dat"), "old\r\n");
   Lock lock(PathOf(L"locked.dat"));
   ASSERT_TRUE(lock.held());
-  EXPECT_FALSE(files_.Replace(Path16(L"locked.dat"), "new\r\n"));
+  // Renaming over it is refused as "access denied"; the cause is told.
+  EXPECT_EQ(files_.Replace(Path16(L"locked.dat"), "new\r\n").error, kErrorSharingViolation);
+  EXPECT_EQ(files_.Read(Path16(L"locked.dat")).error, kErrorSharingViolation);
   lock.Release();
   EXPECT_EQ(ReadRaw(PathOf(L"locked.dat")), "old\r\n");
   EXPECT_EQ(NamesIn(folder_), Names{L"locked.dat"});
@@ -228,7 +230,7 @@ TEST_F(Win32FilesTest, ALockedFileIsKeptAndNoTemporaryFileIsLeft) {
 TEST_F(Win32FilesTest, AReadOnlyFileIsKeptAndNoTemporaryFileIsLeft) {
   WriteRaw(PathOf(L"ro.dat"), "old\r\n");
   ASSERT_TRUE(SetFileAttributesW(PathOf(L"ro.dat").c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_FALSE(files_.Replace(Path16(L"ro.dat"), "new\r\n"));
+  EXPECT_EQ(files_.Replace(Path16(L"ro.dat"), "new\r\n").error, kErrorAccessDenied);
   EXPECT_EQ(ReadRaw(PathOf(L"ro.dat")), "old\r\n");
   EXPECT_EQ(NamesIn(folder_), Names{L"ro.dat"});
   EXPECT_NE(GetFileAttributesW(PathOf(L"ro.dat").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
@@ -239,6 +241,21 @@ TEST_F(Win32FilesTest, AFolderInTheFilesPlaceIsKeptAndNoTemporaryFileIsLeft) {
   EXPECT_FALSE(files_.Replace(Path16(L"SMdata1.dat"), "new\r\n"));
   EXPECT_NE(GetFileAttributesW(PathOf(L"SMdata1.dat").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
   EXPECT_EQ(NamesIn(folder_), Names{L"SMdata1.dat"});
+}
+
+TEST_F(Win32FilesTest, FilesBeginningWithANameAreListedWithoutFolders) {
+  WriteRaw(PathOf(L"SMdata1.dat"), "a");
+  WriteRaw(PathOf(L"smdata1.dat.1-2.tmp"), "b");
+  WriteRaw(PathOf(L"other.dat"), "c");
+  ASSERT_TRUE(CreateDirectoryW(PathOf(L"SMdata1.dat.dir").c_str(), nullptr));
+  Names names;
+  for (const FolderEntry& entry : files_.FilesStartingWith(FromWide(folder_), u"SMdata1.dat")) {
+    names.insert(std::wstring(entry.name.begin(), entry.name.end()));
+    EXPECT_GT(entry.modified, 0u);
+  }
+  EXPECT_EQ(names, (Names{L"SMdata1.dat", L"smdata1.dat.1-2.tmp"}));
+  EXPECT_TRUE(files_.Delete(Path16(L"smdata1.dat.1-2.tmp")));
+  EXPECT_EQ(files_.FilesStartingWith(FromWide(folder_), u"smdata1.dat.").size(), 0u);
 }
 
 TEST_F(Win32FilesTest, FilesInAFolderDeeperThanMaxPathAreReadAndReplaced) {

@@ -30,14 +30,14 @@ std::u16string Hex(std::uint64_t value) {
 
 }  // namespace
 
-std::u16string InstanceMutexName(const std::u16string& upper_folder) {
-  std::u16string escaped = upper_folder;
+std::u16string InstanceMutexName(const std::u16string& folder_key) {
+  std::u16string escaped = folder_key;
   for (char16_t& c : escaped) {
     if (c == u'\\') c = u'/';
   }
   const std::u16string prefix = kPrefix;
   if (prefix.size() + escaped.size() <= kMaxNameLength) return prefix + escaped;
-  return prefix + Hex(Fnv1a64(upper_folder)) + u"-" + escaped.substr(escaped.size() - kKeptTail);
+  return prefix + Hex(Fnv1a64(folder_key)) + u"-" + escaped.substr(escaped.size() - kKeptTail);
 }
 
 }  // namespace vorenta

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/placement.h"
+#include "ui/texts.h"
 
 namespace vorenta {
 
@@ -23,10 +24,34 @@ bool IsCompiled(SystemCalls& system, const MainWindow& /*window*/, const AnsiCod
   return tail != u"VB32.EXE" && tail != u"\\VB6.EXE";
 }
 
+namespace {
+
+enum StartChoice { kRetry, kContinue };
+
+// A file another program holds open is worth a second try once the user
+// has closed that program: searching with no keywords finds nothing.
+KeywordLoad LoadKeywordsTellingTheUser(SettingsStore& settings, Dialogs& dialogs) {
+  KeywordLoad load = settings.LoadKeywordFile();
+  while (load.status == KeywordLoad::Status::kUnreadable) {
+    const int choice =
+        dialogs.Choose(texts::KeywordFileUnreadableAtStart(
+                           load.path, load.error, settings.ErrorText(FileResult{load.error})),
+                       {texts::kChoiceRetry, texts::kChoiceContinue});
+    if (choice != kRetry) break;
+    load = settings.LoadKeywordFile();
+  }
+  if (load.status == KeywordLoad::Status::kRecovered) {
+    dialogs.Inform(texts::KeywordsRecovered(load.path, load.recovered_from, load.recovered_saved));
+  }
+  return load;
+}
+
+}  // namespace
+
 void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec) {
   Platform& p = form.platform();
   if (!IsCompiled(p.System, p.Window, codec)) p.Command1.SetToolTip(kDevelopmentToolTip);
-  form.SetKeywords(settings.LoadKeywords());
+  form.SetKeywords(LoadKeywordsTellingTheUser(settings, p.Dialog).keywords);
   form.FillUrlChars();
   form.LoadOptions();
   form.LoadSenders();

@@ -4,17 +4,67 @@
 
 namespace vorenta {
 
-FileContent MemoryFiles::Read(const std::u16string& path) const {
-  if (unreadable_.count(path) != 0) return {ReadStatus::kFailed, {}};
-  const auto it = files_.find(path);
-  if (it == files_.end()) return {ReadStatus::kMissing, {}};
-  return {ReadStatus::kOk, it->second};
+namespace {
+
+constexpr std::uint32_t kErrorKilled = 1;  // what calls after the kill get
+
+char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c; }
+
+bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (Lower(text[i]) != Lower(prefix[i])) return false;
+  }
+  return true;
 }
 
-FileResult MemoryFiles::Replace(const std::u16string& path, const std::string& bytes) {
-  ++replace_calls_[path];
-  if (const auto it = replace_fails_.find(path); it != replace_fails_.end()) return {it->second};
-  files_[path] = bytes;
+}  // namespace
+
+bool MemoryFiles::Step() {
+  if (kill_at_ && steps_ >= *kill_at_) return false;
+  ++steps_;
+  return true;
+}
+
+void MemoryFiles::Put(const std::u16string& path, std::string bytes) {
+  files_[path] = {std::move(bytes), ++clock_};
+}
+
+FileContent MemoryFiles::Read(const std::u16string& path) const {
+  if (const auto it = unreadable_.find(path); it != unreadable_.end()) {
+    return {ReadStatus::kFailed, {}, it->second};
+  }
+  const auto it = files_.find(path);
+  if (it == files_.end()) return {ReadStatus::kMissing, {}};
+  return {ReadStatus::kOk, it->second.bytes};
+}
+
+FileResult MemoryFiles::WriteNewFile(const std::u16string& path, const std::string& bytes) {
+  if (files_.count(path) != 0 || folders_.count(path) != 0) return {kErrorFileExists};
+  if (!Step()) return {kErrorKilled};
+  Put(path, {});
+  if (!Step()) return {kErrorKilled};
+  Put(path, bytes.substr(0, bytes.size() / 2));
+  if (!Step()) return {kErrorKilled};
+  Put(path, bytes);
+  return {};
+}
+
+FileResult MemoryFiles::MoveReplacing(const std::u16string& from, const std::u16string& to) {
+  ++replace_calls_[to];
+  if (const auto it = replace_fails_.find(to); it != replace_fails_.end()) return {it->second};
+  const auto source = files_.find(from);
+  if (source == files_.end()) return {kErrorFileNotFound};
+  if (!Step()) return {kErrorKilled};
+  files_[to] = std::move(source->second);
+  files_.erase(from);
+  return {};
+}
+
+FileResult MemoryFiles::Delete(const std::u16string& path) {
+  if (files_.count(path) == 0) return {kErrorFileNotFound};
+  if (!Step()) return {kErrorKilled};
+  files_.erase(path);
   return {};
 }
 
@@ -22,9 +72,24 @@ FileResult MemoryFiles::CopyToNew(const std::u16string& from, const std::u16stri
   if (const auto it = replace_fails_.find(to); it != replace_fails_.end()) return {it->second};
   if (files_.count(to) != 0) return {kErrorFileExists};
   const auto source = files_.find(from);
-  if (source == files_.end()) return {2};  // ERROR_FILE_NOT_FOUND
-  files_[to] = source->second;
+  if (source == files_.end()) return {kErrorFileNotFound};
+  if (!Step()) return {kErrorKilled};
+  Put(to, source->second.bytes);
   return {};
+}
+
+std::vector<FolderEntry> MemoryFiles::FilesStartingWith(const std::u16string& folder,
+                                                        std::u16string_view prefix) const {
+  std::vector<FolderEntry> found;
+  const std::u16string start = folder + u"\\";
+  for (const auto& [path, file] : files_) {
+    if (!StartsWithIgnoringCase(path, start)) continue;
+    const std::u16string_view name = std::u16string_view(path).substr(start.size());
+    if (name.find(u'\\') != std::u16string_view::npos) continue;
+    if (StartsWithIgnoringCase(name, prefix))
+      found.push_back({std::u16string(name), file.modified});
+  }
+  return found;
 }
 
 std::u16string MemoryFiles::ErrorText(std::uint32_t error) const {
@@ -36,12 +101,12 @@ std::u16string MemoryFiles::ErrorText(std::uint32_t error) const {
 std::optional<std::string> MemoryFiles::Content(const std::u16string& path) const {
   const auto it = files_.find(path);
   if (it == files_.end()) return std::nullopt;
-  return it->second;
+  return it->second.bytes;
 }
 
-void MemoryFiles::SetUnreadable(const std::u16string& path, bool unreadable) {
+void MemoryFiles::SetUnreadable(const std::u16string& path, bool unreadable, std::uint32_t error) {
   if (unreadable) {
-    unreadable_.insert(path);
+    unreadable_[path] = error;
   } else {
     unreadable_.erase(path);
   }

@@ -40,6 +40,7 @@ bool MemoryProcessStarter::OpenWithDefaultBrowser(const std::u16string& url) {
 
 int MemoryDialogs::Choose(const UserMessage& message, const std::vector<std::u16string>& choices) {
   shown_.push_back({message, choices});
+  if (on_question_) on_question_();
   if (answers_.empty()) return kCancelled;
   const int answer = answers_.front();
   answers_.erase(answers_.begin());

@@ -2,6 +2,7 @@
 // Clipboard, drop data, process start and system calls held in memory; each
 // records what the program asked of it.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,12 +71,16 @@ class MemoryDialogs : public Dialogs {
   int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
 
   void AnswerNext(int choice) { answers_.push_back(choice); }
+  // Runs while each question is shown, before it is answered: what the user
+  // does meanwhile.
+  void OnQuestion(std::function<void()> action) { on_question_ = std::move(action); }
   const std::vector<Shown>& shown() const { return shown_; }
   void Forget() { shown_.clear(); }
 
  private:
   std::vector<Shown> shown_;
   std::vector<int> answers_;
+  std::function<void()> on_question_;
 };
 
 class MemorySystemCalls : public SystemCalls {

@@ -51,30 +51,9 @@ std::wstring LongPath(const std::wstring& path) {
   return path;
 }
 
-bool Exists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// A name beside the target that no other file has yet: the target's name, a
-// dot, a number unique to this process and call, and the suffix.
-std::wstring Hex(unsigned long value) {
-  std::wstring digits;
-  do {
-    digits.insert(digits.begin(), L"0123456789abcdef"[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return digits;
-}
-
-std::wstring SiblingName(const std::wstring& path, const wchar_t* suffix) {
-  static unsigned long counter = 0;
-  ++counter;
-  return path + L"." + Hex(GetCurrentProcessId()) + L"-" + Hex(counter) + suffix;
-}
-
 // Creates a new file (never an existing one) and writes the bytes to disk. A
 // file it created and could not complete is deleted again. The error, or 0.
-DWORD WriteNewFile(const std::wstring& path, const std::string& bytes) {
+DWORD WriteWholeNewFile(const std::wstring& path, const std::string& bytes) {
   Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) {
@@ -140,8 +119,10 @@ HANDLE OpenForReading(const std::u16string& path) {
 FileContent OpenFailure() {
   const DWORD error = GetLastError();
   const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-  return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}};
+  return {missing ? ReadStatus::kMissing : ReadStatus::kFailed, {}, missing ? 0 : error};
 }
+
+FileContent ReadFailure() { return {ReadStatus::kFailed, {}, FailureCode()}; }
 
 // Reads into `bytes` from `done` on, until the buffer is full or the file
 // ends (then `done` stays below its size). False on a read error.
@@ -164,21 +145,22 @@ FileContent Win32Files::Read(const std::u16string& path) const {
   // The size is only a hint: the file is read to its end, however long it
   // has become meanwhile (or whatever a special file claims).
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) {
-    return {ReadStatus::kFailed, {}};
-  }
+  if (!GetFileSizeEx(file.get(), &size)) return ReadFailure();
+  if (size.QuadPart > kMaxReadBytes) return {ReadStatus::kFailed, {}, ERROR_FILE_TOO_LARGE};
   FileContent content{ReadStatus::kOk, {}};
   size_t done = 0;
   try {
     content.bytes.resize(static_cast<size_t>(size.QuadPart) + 1);
     for (;;) {
-      if (!ReadUntilFullOrEnd(file.get(), content.bytes, done)) return {ReadStatus::kFailed, {}};
+      if (!ReadUntilFullOrEnd(file.get(), content.bytes, done)) return ReadFailure();
       if (done < content.bytes.size()) break;
-      if (done > static_cast<size_t>(kMaxReadBytes)) return {ReadStatus::kFailed, {}};
+      if (done > static_cast<size_t>(kMaxReadBytes)) {
+        return {ReadStatus::kFailed, {}, ERROR_FILE_TOO_LARGE};
+      }
       content.bytes.resize(done * 2);
     }
   } catch (...) {
-    return {ReadStatus::kFailed, {}};  // out of memory
+    return {ReadStatus::kFailed, {}, ERROR_OUTOFMEMORY};
   }
   content.bytes.resize(done);
   return content;
@@ -188,65 +170,105 @@ FileContent Win32Files::ReadStart(const std::u16string& path, std::size_t max_by
   Handle file(OpenForReading(path));
   if (!file.ok()) return OpenFailure();
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) return {ReadStatus::kFailed, {}};
+  if (!GetFileSizeEx(file.get(), &size)) return ReadFailure();
   FileContent content{ReadStatus::kOk, {}};
   try {
     const auto wanted = std::min<ULONGLONG>(
         {max_bytes, static_cast<ULONGLONG>(size.QuadPart), static_cast<ULONGLONG>(kMaxReadBytes)});
     content.bytes.resize(static_cast<size_t>(wanted));
   } catch (...) {
-    return {ReadStatus::kFailed, {}};
+    return {ReadStatus::kFailed, {}, ERROR_OUTOFMEMORY};
   }
   size_t done = 0;
-  if (!ReadUntilFullOrEnd(file.get(), content.bytes, done)) return {ReadStatus::kFailed, {}};
+  if (!ReadUntilFullOrEnd(file.get(), content.bytes, done)) return ReadFailure();
   content.bytes.resize(done);
   return content;
 }
 
-FileResult Win32Files::Replace(const std::u16string& path, const std::string& bytes) {
-  const std::wstring target = LongPath(ToWide(path));
-  // A folder in the file's place is never replaced (Wine's ReplaceFileW
-  // would move it aside).
+FileResult Win32Files::WriteNewFile(const std::u16string& path, const std::string& bytes) {
+  return {WriteWholeNewFile(LongPath(ToWide(path)), bytes)};
+}
+
+namespace {
+
+// A rename over a file that another program holds open fails with "access
+// denied", as does one the user may not make: only an open for deletion,
+// which every open handle must share, tells the two apart.
+DWORD CauseOfDeniedRename(const std::wstring& target) {
+  const HANDLE probe =
+      CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    CloseHandle(probe);
+    return ERROR_ACCESS_DENIED;
+  }
+  const DWORD error = GetLastError();
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? error
+                                                                           : ERROR_ACCESS_DENIED;
+}
+
+}  // namespace
+
+FileResult Win32Files::MoveReplacing(const std::u16string& from, const std::u16string& to) {
+  const std::wstring source = LongPath(ToWide(from));
+  const std::wstring target = LongPath(ToWide(to));
+  // Windows refuses to rename over a read-only file, Wine does not: a file
+  // someone made read-only stays as it is on both.
   const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return {kErrorIsFolder};
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return {ERROR_ACCESS_DENIED};
   }
-  std::wstring temp;
-  DWORD error = ERROR_FILE_EXISTS;
-  // A name left over from an earlier run is passed by.
-  for (int attempt = 0; attempt < 8 && error == ERROR_FILE_EXISTS; ++attempt) {
-    temp = SiblingName(target, L".tmp");
-    error = WriteNewFile(temp, bytes);
-  }
-  if (error != 0) return {error};
-  if (!Exists(target)) {
-    if (MoveFileExW(temp.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return {};
-    }
-    error = FailureCode();
-    DeleteFileW(temp.c_str());
-    return {error};
-  }
-  // With a backup name, every failure of ReplaceFileW leaves the old file
-  // either in its place or under the backup name, never gone.
-  const std::wstring backup = SiblingName(target, L".bak");
-  if (ReplaceFileW(target.c_str(), temp.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
-                   nullptr, nullptr)) {
-    DeleteFileW(backup.c_str());
+  // One rename, atomic on NTFS and under Wine (rename(2)); written through
+  // so that the new name is on the disk when the call returns.
+  if (MoveFileExW(source.c_str(), target.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return {};
   }
-  error = FailureCode();
-  // ReplaceFileW names its own failure codes; the user needs the cause.
-  if (error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
-      error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-    error = ERROR_ACCESS_DENIED;
-  }
-  if (!Exists(target) && Exists(backup)) MoveFileExW(backup.c_str(), target.c_str(), 0);
-  if (Exists(target)) DeleteFileW(backup.c_str());
-  DeleteFileW(temp.c_str());
-  return {error};
+  const DWORD error = FailureCode();
+  return {error == ERROR_ACCESS_DENIED ? CauseOfDeniedRename(target) : error};
 }
+
+FileResult Win32Files::Delete(const std::u16string& path) {
+  if (DeleteFileW(LongPath(ToWide(path)).c_str())) return {};
+  return {FailureCode()};
+}
+
+bool Win32Files::IsFolder(const std::u16string& path) const {
+  const DWORD attributes = GetFileAttributesW(LongPath(ToWide(path)).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<FolderEntry> Win32Files::FilesStartingWith(const std::u16string& folder,
+                                                       std::u16string_view prefix) const {
+  std::vector<FolderEntry> found;
+  // Wildcards in the prefix would widen the search.
+  if (prefix.find_first_of(u"*?") != std::u16string_view::npos) return found;
+  const std::wstring pattern = LongPath(ToWide(folder + u"\\" + std::u16string(prefix) + u"*"));
+  WIN32_FIND_DATAW data{};
+  const HANDLE search =
+      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return found;
+  const std::wstring wide_prefix = ToWide(std::u16string(prefix));
+  do {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    // The pattern's rules are looser than a prefix: "a.*" finds "a" too.
+    const int length = static_cast<int>(wcslen(data.cFileName));
+    if (length < static_cast<int>(wide_prefix.size()) ||
+        CompareStringOrdinal(data.cFileName, static_cast<int>(wide_prefix.size()),
+                             wide_prefix.c_str(), static_cast<int>(wide_prefix.size()),
+                             TRUE) != CSTR_EQUAL) {
+      continue;
+    }
+    const std::uint64_t modified =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime;
+    found.push_back({FromWide(data.cFileName, wcslen(data.cFileName)), modified});
+  } while (FindNextFileW(search, &data));
+  FindClose(search);
+  return found;
+}
+
+std::uint32_t Win32Files::ProcessId() const { return GetCurrentProcessId(); }
 
 FileResult Win32Files::CopyToNew(const std::u16string& from, const std::u16string& to) {
   const std::wstring source = LongPath(ToWide(from));

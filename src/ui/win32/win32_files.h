@@ -17,16 +17,20 @@ class Win32Files : public Files {
   FileContent Read(const std::u16string& path) const override;
   // Reads no further than max_bytes, however long the file.
   FileContent ReadStart(const std::u16string& path, std::size_t max_bytes) const override;
-  // Writes the bytes to a new file beside the old one, flushes it to disk
-  // and puts it in the old file's place (ReplaceFileW, or MoveFileExW when
-  // there is no old file). On any failure the old file stays as it was and
-  // the new one is deleted.
-  FileResult Replace(const std::u16string& path, const std::string& bytes) override;
   // CopyFileW, refusing an existing target.
   FileResult CopyToNew(const std::u16string& from, const std::u16string& to) override;
   // FormatMessageW in the user's language, without the trailing line break.
   std::u16string ErrorText(std::uint32_t error) const override;
   LocalTime Now() const override;
+  FileResult WriteNewFile(const std::u16string& path, const std::string& bytes) override;
+  // MoveFileExW; a rename refused because another program holds the target
+  // open gives ERROR_SHARING_VIOLATION rather than "access denied".
+  FileResult MoveReplacing(const std::u16string& from, const std::u16string& to) override;
+  FileResult Delete(const std::u16string& path) override;
+  bool IsFolder(const std::u16string& path) const override;
+  std::vector<FolderEntry> FilesStartingWith(const std::u16string& folder,
+                                             std::u16string_view prefix) const override;
+  std::uint32_t ProcessId() const override;
 };
 
 // The folder of the running executable, asking GetModuleFileNameW with a
