@@ -6,7 +6,7 @@
 #include "core/keyword_matcher.h"
 #include "core/mail_text.h"
 #include "core/url_chars.h"
-#include "ui/form1.h"
+#include "ui/window_logic.h"
 #include "ui/memory/memory_platform.h"
 
 namespace vorenta {
@@ -67,12 +67,12 @@ void BM_PasteAndSearch(benchmark::State& state) {
   MemoryPlatform memory;
   const auto codec = MakeSystemAnsiCodec();
   SettingsStore settings(memory.files, *codec);
-  Form1 form(memory.platform, settings);
-  form.SetKeywords(MakeKeywords(20));
+  WindowLogic logic(memory.platform, settings);
+  logic.SetKeywords(MakeKeywords(20));
   memory.clipboard.Put(mail);
   for (auto _ : state) {
-    form.List1_KeyDown(kKeyEnter, 0);
-    form.Command1_Click();
+    logic.OnMailPaneKey(kKeyEnter, 0);
+    logic.OnSearchClick();
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }

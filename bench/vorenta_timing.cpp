@@ -177,7 +177,7 @@ Timing Measure(const std::u16string& mail, int lines, Setting setting, int runs)
   options.keyword_file_bytes = KeywordFile(keywords);
   if (setting.fold) options.files.push_back({L"Vorenta.ini", "FuzzySearch=1\r\n"});
   VorentaSession vorenta(options);
-  const HWND pane = vorenta.control(kList1);
+  const HWND pane = vorenta.control(kMailPane);
   const int expected = ExpectedHits(mail, keywords, setting.fold);
   PumpFor(std::chrono::milliseconds(500));
   Timing timing;
@@ -202,7 +202,7 @@ Timing Measure(const std::u16string& mail, int lines, Setting setting, int runs)
     pastes.push_back(TimeUntil(
         start, [&] { return Ask(pane, LB_GETCOUNT) == lines + 1 && IsWindowVisible(pane); }));
     std::fprintf(stderr, "  paste %d lines: %.0f ms\n", lines, pastes.back());
-    MoveMouse(CenterOf(vorenta.control(kCommand1)));
+    MoveMouse(CenterOf(vorenta.control(kSearchButton)));
     PumpFor(std::chrono::milliseconds(200));
     start = Clock::now();
     ButtonDown(MouseButton::kLeft);
@@ -227,11 +227,11 @@ double MeasureSaveAfterEdit(int keyword_count, int runs) {
   SessionOptions options;
   options.keyword_file_bytes = KeywordFile(keywords);
   VorentaSession vorenta(options);
-  const HWND list = vorenta.control(kList2);
+  const HWND list = vorenta.control(kKeywordList);
   if (!vorenta.BringToFront()) return -1;
   ToggleKeywordPanel(vorenta.window());
   if (!WaitUntil([&] { return IsWindowVisible(list) != FALSE; })) return -1;
-  Click(CenterOf(vorenta.control(kText2)));
+  Click(CenterOf(vorenta.control(kKeywordBox)));
   TypeText(u"新着");
   PumpFor(std::chrono::milliseconds(300));
   std::vector<double> times;

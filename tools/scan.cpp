@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "ui/form1.h"
+#include "ui/window_logic.h"
 #include "ui/memory/memory_platform.h"
 
 namespace vorenta::tools {
@@ -41,31 +41,31 @@ std::u16string ScanReport(const std::vector<std::u16string>& keywords,
   MemoryPlatform memory;
   const auto codec = MakeSystemAnsiCodec();
   SettingsStore settings(memory.files, *codec);
-  Form1 form(memory.platform, settings);
-  form.FillUrlChars();
-  form.SetKeywords(keywords);
-  if (options.fold) form.RunMenuCommand(MenuCommand::kFuzzySearch);
+  WindowLogic logic(memory.platform, settings);
+  logic.FillUrlChars();
+  logic.SetKeywords(keywords);
+  if (options.fold) logic.RunMenuCommand(MenuCommand::kFuzzySearch);
 
   memory.clipboard.Put(mail_text);
   const auto start = Clock::now();
-  form.List1_KeyDown(kKeyEnter, 0);
+  logic.OnMailPaneKey(kKeyEnter, 0);
   const auto pasted = Clock::now();
-  form.Command1_Click();
+  logic.OnSearchClick();
   if (times) {
     times->paste = Milliseconds(pasted - start);
     times->search = Milliseconds(Clock::now() - pasted);
   }
 
   std::u16string report;
-  for (int i = 0; i < memory.list1.Count(); ++i) {
-    memory.text1.SetText({});
-    memory.list1.SetCurrentIndex(i);
-    form.List1_Click();
-    report += ToU16(i) + u'\t' + ToU16(form.HANTEI(i)) + u'\t' + memory.text1.Text() + u'\t' +
-              memory.list1.ItemText(i) + u'\n';
+  for (int i = 0; i < memory.mail_pane.Count(); ++i) {
+    memory.address_box.SetText({});
+    memory.mail_pane.SetCurrentIndex(i);
+    logic.OnMailLineClick();
+    report += ToU16(i) + u'\t' + ToU16(logic.FirstKeywordPositionIn(i)) + u'\t' + memory.address_box.Text() + u'\t' +
+              memory.mail_pane.ItemText(i) + u'\n';
   }
 
-  form.Command1_MouseDown(kButtonRight, kShiftMask);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
   const auto& started = memory.process.started();
   report +=
       u"sender\t" + (started.empty() ? std::u16string() : started.back().command_line) + u'\n';

@@ -11,9 +11,9 @@
 #include "app/single_instance.h"
 #include "core/ansi_codec.h"
 #include "settings/settings_store.h"
-#include "ui/form1.h"
+#include "ui/window_logic.h"
 #include "ui/platform.h"
-#include "ui/win32/form1_window.h"
+#include "ui/win32/app_window.h"
 #include "ui/win32/win32_clipboard.h"
 #include "ui/win32/win32_dialogs.h"
 #include "ui/win32/win32_files.h"
@@ -42,7 +42,7 @@ int Run(HINSTANCE instance, int show_command) {
   INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
 
-  Form1Window window(instance);
+  AppWindow window(instance);
   if (!window.Create()) return 1;
 
   const auto codec = MakeSystemAnsiCodec();
@@ -51,11 +51,11 @@ int Run(HINSTANCE instance, int show_command) {
   Win32Files files;
   Win32SystemCalls system;
   Win32Dialogs dialogs(window.hwnd());
-  Platform platform{window.command1(),
-                    window.list1(),
-                    window.list2(),
-                    window.text1(),
-                    window.text2(),
+  Platform platform{window.search_button(),
+                    window.mail_pane(),
+                    window.keyword_list(),
+                    window.address_box(),
+                    window.keyword_box(),
                     window.window(),
                     clipboard,
                     process,
@@ -63,13 +63,13 @@ int Run(HINSTANCE instance, int show_command) {
                     system,
                     dialogs};
   SettingsStore settings(files, *codec);
-  Form1 form(platform, settings);
+  WindowLogic logic(platform, settings);
 
-  window.Attach(form, [&](bool may_ask) {
-    return Form_QueryUnload(form, settings,
+  window.Attach(logic, [&](bool may_ask) {
+    return RunShutDown(logic, settings,
                             may_ask ? CloseReason::kUser : CloseReason::kSessionEnding);
   });
-  Form_Load(form, settings, *codec);
+  RunStartUp(logic, settings, *codec);
   window.Show(show_command);
   return window.RunMessageLoop();
 }

@@ -11,11 +11,11 @@ inline constexpr float kMinOuterHeight = 1850;
 inline constexpr float kClientWidth = 8565;
 inline constexpr float kClientHeight = 8040;
 
-// Command1 left = client width - 1245.
+// search_button left = client width - 1245.
 inline constexpr float kButtonRightMargin = 1245;
-// Text1 ends 1350 short of the client's right edge (just before the button).
-inline constexpr float kUrlBoxRightMargin = 1350;
-// List1 ends 90 short of the client's right edge.
+// address_box ends 1350 short of the client's right edge (just before the button).
+inline constexpr float kAddressBoxRightMargin = 1350;
+// mail_pane ends 90 short of the client's right edge.
 inline constexpr float kMailPaneRightMargin = 90;
 // Both lists end 90 above the client's bottom edge (top 480).
 inline constexpr float kListHeightMargin = 570;
@@ -28,10 +28,10 @@ struct ControlDesign {
   bool visible;
 };
 
-inline constexpr ControlDesign kCommand1{7320, 60, 1155, 315, true};
-inline constexpr ControlDesign kList1{60, 480, 8415, 7470, true};
-inline constexpr ControlDesign kList2{60, 480, 1395, 7440, false};
-inline constexpr ControlDesign kText1{60, 60, 7155, 315, true};
-inline constexpr ControlDesign kText2{60, 60, 1395, 330, false};
+inline constexpr ControlDesign kSearchButton{7320, 60, 1155, 315, true};
+inline constexpr ControlDesign kMailPane{60, 480, 8415, 7470, true};
+inline constexpr ControlDesign kKeywordList{60, 480, 1395, 7440, false};
+inline constexpr ControlDesign kAddressBox{60, 60, 7155, 315, true};
+inline constexpr ControlDesign kKeywordBox{60, 60, 1395, 330, false};
 
 }  // namespace vorenta::layout

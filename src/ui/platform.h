@@ -186,17 +186,17 @@ class SystemCalls {
 
 // Everything the window logic needs, owned elsewhere.
 struct Platform {
-  PushButton& Command1;
-  ListBox& List1;
-  ListBox& List2;
-  TextBox& Text1;
-  TextBox& Text2;
-  MainWindow& Window;
-  Clipboard& Clip;
-  ProcessStarter& Process;
-  Files& FileSystem;
-  SystemCalls& System;
-  Dialogs& Dialog;
+  PushButton& search_button;
+  ListBox& mail_pane;
+  ListBox& keyword_list;
+  TextBox& address_box;
+  TextBox& keyword_box;
+  MainWindow& window;
+  Clipboard& clipboard;
+  ProcessStarter& process;
+  Files& files;
+  SystemCalls& system;
+  Dialogs& dialogs;
 };
 
 }  // namespace vorenta

@@ -14,15 +14,15 @@ class Startup : public testing::Test {
  protected:
   Startup() { memory.system.SetModulePath("C:\\Vorenta\\Vorenta.exe"); }
 
-  void Load() { Form_Load(form, settings, *codec); }
+  void Load() { RunStartUp(logic, settings, *codec); }
   bool Close(CloseReason reason = CloseReason::kUser) {
-    return Form_QueryUnload(form, settings, reason);
+    return RunShutDown(logic, settings, reason);
   }
 
   MemoryPlatform memory;
   std::unique_ptr<AnsiCodec> codec = MakeSystemAnsiCodec();
   SettingsStore settings{memory.files, *codec};
-  Form1 form{memory.platform, settings};
+  WindowLogic logic{memory.platform, settings};
 };
 
 TEST_F(Startup, KeepOnTopCallsSetWindowPosOnlyForModesZeroAndOne) {
@@ -64,28 +64,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Startup, LoadGivesNoToolTipToTheBuiltProgramButOneUnderTheHost) {
   Load();
-  EXPECT_EQ(memory.command1.ToolTip(), u"");
+  EXPECT_EQ(memory.search_button.ToolTip(), u"");
   MemoryPlatform host;
   host.system.SetModulePath("C:\\VB98\\VB6.EXE");
   SettingsStore host_settings{host.files, *codec};
-  Form1 host_form{host.platform, host_settings};
-  Form_Load(host_form, host_settings, *codec);
-  EXPECT_EQ(host.command1.ToolTip(), u"shift + R ; Kestrow");
+  WindowLogic host_form{host.platform, host_settings};
+  RunStartUp(host_form, host_settings, *codec);
+  EXPECT_EQ(host.search_button.ToolTip(), u"shift + R ; Kestrow");
 }
 
 TEST_F(Startup, LoadReadsKeywordsFillsTheUrlTableAndGoesOnTop) {
   memory.files.Put(kKeywordFile, "\x83\x5A\x81\x5B\x83\x8B\r\nsale\r\n");
   Load();
-  EXPECT_EQ(form.Keywords(), (std::vector<std::u16string>{u"セール", u"sale"}));
-  EXPECT_EQ(form.UrlChars().size(), 48u);
+  EXPECT_EQ(logic.Keywords(), (std::vector<std::u16string>{u"セール", u"sale"}));
+  EXPECT_EQ(logic.UrlChars().size(), 48u);
   EXPECT_TRUE(memory.system.topmost());
-  EXPECT_FALSE(form.KeywordsEdited());
+  EXPECT_FALSE(logic.KeywordsEdited());
 }
 
 TEST_F(Startup, CloseWritesBothFiles) {
   Load();
-  memory.text2.SetText(u"セール");
-  form.Text2_KeyDown(kKeyEnter, 0);
+  memory.keyword_box.SetText(u"セール");
+  logic.OnKeywordBoxKey(kKeyEnter, 0);
   memory.window.MoveTo(-120, 300);
   Close();
   EXPECT_EQ(memory.files.Content(kKeywordFile), "\x83\x5A\x81\x5B\x83\x8B\r\n");
@@ -95,8 +95,8 @@ TEST_F(Startup, CloseWritesBothFiles) {
 TEST_F(Startup, CloseWithAnEmptyListLeavesAnEmptyKeywordFile) {
   memory.files.Put(kKeywordFile, "old\r\n");
   Load();
-  memory.list2.SetCurrentIndex(0);
-  form.List2_DblClick();
+  memory.keyword_list.SetCurrentIndex(0);
+  logic.OnKeywordDoubleClick();
   Close();
   EXPECT_EQ(memory.files.Content(kKeywordFile), "");
 }
@@ -105,7 +105,7 @@ TEST_F(Startup, UnreadableKeywordFileSurvivesACloseWithoutEdits) {
   memory.files.Put(kKeywordFile, "kept\r\n");
   memory.files.SetUnreadable(kKeywordFile, true);
   Load();
-  EXPECT_EQ(memory.list2.Count(), 0);
+  EXPECT_EQ(memory.keyword_list.Count(), 0);
   memory.files.SetUnreadable(kKeywordFile, false);
   Close();
   EXPECT_EQ(memory.files.Content(kKeywordFile), "kept\r\n");
@@ -128,7 +128,7 @@ TEST_F(Startup, AKeywordFileAnotherProgramHoldsIsToldAndReadAgainOnRetry) {
   EXPECT_EQ(question.choices, (std::vector<std::u16string>{u"再試行", u"このまま続ける"}));
   EXPECT_NE(question.message.details.find(kKeywordFile), std::u16string::npos);
   EXPECT_NE(question.message.details.find(u"ほかのプログラム"), std::u16string::npos);
-  EXPECT_EQ(memory.list2.ItemText(0), u"kept");
+  EXPECT_EQ(memory.keyword_list.ItemText(0), u"kept");
 }
 
 TEST_F(Startup, GoingOnWithoutTheUnreadableFileStartsEmptyAndKeepsTheFile) {
@@ -137,14 +137,14 @@ TEST_F(Startup, GoingOnWithoutTheUnreadableFileStartsEmptyAndKeepsTheFile) {
   memory.dialogs.AnswerNext(1);
   Load();
   EXPECT_EQ(memory.dialogs.shown().size(), 1u);
-  EXPECT_EQ(memory.list2.Count(), 0);
+  EXPECT_EQ(memory.keyword_list.Count(), 0);
   EXPECT_EQ(memory.files.Content(kKeywordFile), "kept\r\n");
 }
 
 TEST_F(Startup, AListRecoveredFromACutShortSaveIsToldInOneMessage) {
   memory.files.Put(u"C:\\Vorenta\\SMdata1.dat.9-1.tmp", "new\r\n");
   Load();
-  EXPECT_EQ(memory.list2.ItemText(0), u"new");
+  EXPECT_EQ(memory.keyword_list.ItemText(0), u"new");
   ASSERT_EQ(memory.dialogs.shown().size(), 1u);
   EXPECT_TRUE(memory.dialogs.shown()[0].choices.empty());
   EXPECT_NE(memory.dialogs.shown()[0].message.details.find(u"SMdata1.dat.9-1.tmp"),

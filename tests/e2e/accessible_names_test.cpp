@@ -45,8 +45,8 @@ TEST(AccessibleNames, EveryControlHasItsJapaneseNameForScreenReaders) {
   {
     VorentaSession vorenta;
     const std::pair<int, std::u16string> names[] = {
-        {kCommand1, u"検索"}, {kList1, u"メール"},         {kList2, u"キーワード一覧"},
-        {kText1, u"URL"},     {kText2, u"キーワード入力"},
+        {kSearchButton, u"検索"}, {kMailPane, u"メール"},         {kKeywordList, u"キーワード一覧"},
+        {kAddressBox, u"URL"},     {kKeywordBox, u"キーワード入力"},
     };
     for (const auto& [id, name] : names) {
       EXPECT_EQ(AccessibleName(vorenta.control(id)), name) << "control " << id;
@@ -77,9 +77,9 @@ TEST(CueBanners, TheEmptyBoxesShowAHintThatIsNotTheirText) {
   VorentaSession vorenta;
   ASSERT_TRUE(vorenta.BringToFront());
   ToggleKeywordPanel(vorenta.window());
-  const HWND keyword_box = vorenta.control(kText2);
+  const HWND keyword_box = vorenta.control(kKeywordBox);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(keyword_box) != FALSE; }));
-  for (const int id : {kText1, kText2}) {
+  for (const int id : {kAddressBox, kKeywordBox}) {
     const HWND box = vorenta.control(id);
     EXPECT_EQ(ControlText(box), u"") << "control " << id;
     EXPECT_TRUE(WaitUntil([&] { return InkWidth(box) > 40; })) << "control " << id;

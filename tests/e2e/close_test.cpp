@@ -88,7 +88,7 @@ TEST_P(ClosingWritesBothFiles, WithTheKeywordsAndTheWindowGeometry) {
   const std::string keyword_file = std::string(kSaleCp932) + "\r\n" + kFreePostageCp932 + "\r\n";
   VorentaSession vorenta({.keyword_file_bytes = keyword_file});
   const HWND window = vorenta.window();
-  ASSERT_EQ(ListItems(vorenta.control(kList2)).size(), 2u);
+  ASSERT_EQ(ListItems(vorenta.control(kKeywordList)).size(), 2u);
   // Only a rewrite at close can bring it back.
   ASSERT_TRUE(DeleteFileW(vorenta.PathOf(kKeywordFile).c_str()));
 

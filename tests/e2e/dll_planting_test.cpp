@@ -49,7 +49,7 @@ TEST(DllPlanting, SystemDllNamesBesideTheProgramAreNeverLoaded) {
   VorentaSession vorenta(options);
   EXPECT_EQ(MarksIn(vorenta.folder()), "") << "loaded while starting";
 
-  const HWND pane = vorenta.control(kList1);
+  const HWND pane = vorenta.control(kMailPane);
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
   ASSERT_TRUE(WaitUntil([&] { return ListItems(pane) == kNewsletterLines; }));

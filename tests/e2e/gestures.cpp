@@ -7,7 +7,7 @@
 namespace vorenta_e2e {
 
 bool PasteMail(HWND window, const std::u16string& mail) {
-  HWND pane = GetDlgItem(window, kList1);
+  HWND pane = GetDlgItem(window, kMailPane);
   // Below the items of a short mail, so the click selects nothing new. On a
   // longer mail it lands on a line and may copy its address: the mail goes
   // on the clipboard after the click.
@@ -20,11 +20,11 @@ bool PasteMail(HWND window, const std::u16string& mail) {
 }
 
 void ToggleKeywordPanel(HWND window) {
-  Click(CenterOf(GetDlgItem(window, kCommand1)), MouseButton::kRight);
+  Click(CenterOf(GetDlgItem(window, kSearchButton)), MouseButton::kRight);
 }
 
 void EnterKeyword(HWND window, const std::u16string& keyword) {
-  Click(CenterOf(GetDlgItem(window, kText2)));
+  Click(CenterOf(GetDlgItem(window, kKeywordBox)));
   PressKey(VK_END);
   PressKey(VK_HOME, kShift);
   if (keyword.empty()) {
@@ -35,10 +35,10 @@ void EnterKeyword(HWND window, const std::u16string& keyword) {
   PressKey(VK_RETURN);
 }
 
-void Search(HWND window) { Click(CenterOf(GetDlgItem(window, kCommand1))); }
+void Search(HWND window) { Click(CenterOf(GetDlgItem(window, kSearchButton))); }
 
 void ClickMailLine(HWND window, int index) {
-  Click(ListItemPoint(GetDlgItem(window, kList1), index));
+  Click(ListItemPoint(GetDlgItem(window, kMailPane), index));
 }
 
 }  // namespace vorenta_e2e

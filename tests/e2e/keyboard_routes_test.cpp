@@ -14,7 +14,7 @@ namespace vorenta_e2e {
 namespace {
 
 bool PanelOpen(const VorentaSession& vorenta) {
-  return IsWindowVisible(vorenta.control(kText2)) != FALSE;
+  return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE;
 }
 
 HWND FocusOf(HWND window) {
@@ -25,7 +25,7 @@ HWND FocusOf(HWND window) {
 TEST(KeyboardRoutes, ShiftF10AndTheContextMenuKeyOnSearchToggleTheKeywordPanel) {
   VorentaSession vorenta;
   ASSERT_TRUE(vorenta.BringToFront());
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(vorenta.window()) == vorenta.control(kCommand1); }));
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(vorenta.window()) == vorenta.control(kSearchButton); }));
   ASSERT_FALSE(PanelOpen(vorenta));
 
   PressKey(VK_F10, kShift);
@@ -43,7 +43,7 @@ TEST(KeyboardRoutes, ShiftF10AndTheContextMenuKeyOnSearchToggleTheKeywordPanel) 
 TEST(KeyboardRoutes, DeleteRemovesTheCurrentKeywordAndSavesTheList) {
   VorentaSession vorenta({.keyword_file_bytes = std::string(kSaleCp932) + "\r\n" + kPostageCp932 +
                                                 "\r\n" + kPointsCp932 + "\r\n"});
-  const HWND keywords = vorenta.control(kList2);
+  const HWND keywords = vorenta.control(kKeywordList);
   ASSERT_TRUE(vorenta.BringToFront());
   ToggleKeywordPanel(vorenta.window());
   ASSERT_TRUE(WaitUntil([&] { return PanelOpen(vorenta); }));
@@ -61,7 +61,7 @@ TEST(KeyboardRoutes, DeleteRemovesTheCurrentKeywordAndSavesTheList) {
 
 TEST(KeyboardRoutes, CtrlCCopiesTheSelectedLinesAndCtrlASelectsThemAll) {
   VorentaSession vorenta;
-  const HWND pane = vorenta.control(kList1);
+  const HWND pane = vorenta.control(kMailPane);
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
   ASSERT_TRUE(WaitUntil([&] { return ListItems(pane) == kNewsletterLines; }));

@@ -22,7 +22,7 @@ TEST(KeywordList, LoadedAtStartEditedInThePanelAndSavedAtClose) {
   VorentaSession vorenta(
       {.keyword_file_bytes = Lines({kSaleCp932, kFreePostageCp932, kPointsCp932})});
   const HWND window = vorenta.window();
-  const HWND keywords = vorenta.control(kList2);
+  const HWND keywords = vorenta.control(kKeywordList);
   EXPECT_EQ(ListItems(keywords),
             (std::vector<std::u16string>{u"セール", u"送料無料", u"ポイント"}));
   EXPECT_FALSE(IsWindowVisible(keywords)) << "the panel starts closed";
@@ -41,7 +41,7 @@ TEST(KeywordList, LoadedAtStartEditedInThePanelAndSavedAtClose) {
   PressKey(VK_RETURN);
   const std::vector<std::u16string> after_adding = {u"セール", u"ポイント", u"新着", u"新着"};
   ASSERT_TRUE(WaitUntil([&] { return ListItems(keywords) == after_adding; }));
-  EXPECT_EQ(ControlText(vorenta.control(kText2)), u"新着");
+  EXPECT_EQ(ControlText(vorenta.control(kKeywordBox)), u"新着");
 
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(vorenta.WaitForExit());
@@ -52,16 +52,16 @@ TEST(KeywordList, LoadedAtStartEditedInThePanelAndSavedAtClose) {
 TEST(KeywordList, AnEmptyKeywordSelectsEveryLineThatIsNotEmpty) {
   VorentaSession vorenta;
   const HWND window = vorenta.window();
-  const HWND pane = vorenta.control(kList1);
+  const HWND pane = vorenta.control(kMailPane);
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(window, kNewsletter));
   ASSERT_TRUE(WaitUntil([&] { return ListItems(pane) == kNewsletterLines; }));
   ToggleKeywordPanel(window);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kText2)) != FALSE; }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE; }));
 
   EnterKeyword(window, u"");
   ASSERT_TRUE(WaitUntil(
-      [&] { return ListItems(vorenta.control(kList2)) == std::vector<std::u16string>{u""}; }));
+      [&] { return ListItems(vorenta.control(kKeywordList)) == std::vector<std::u16string>{u""}; }));
   Search(window);
   std::vector<int> non_empty;
   for (int i = 0; i < static_cast<int>(kNewsletterLines.size()); ++i) {
@@ -72,7 +72,7 @@ TEST(KeywordList, AnEmptyKeywordSelectsEveryLineThatIsNotEmpty) {
 
 TEST(KeywordList, EmptyListLeavesAnEmptyFileAndAMissingFileAnEmptyList) {
   VorentaSession vorenta;
-  EXPECT_TRUE(ListItems(vorenta.control(kList2)).empty());
+  EXPECT_TRUE(ListItems(vorenta.control(kKeywordList)).empty());
   PostMessageW(vorenta.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(vorenta.WaitForExit());
   EXPECT_EQ(ReadFileBytes(vorenta.PathOf(kKeywordFile)), std::string());

@@ -19,10 +19,10 @@ namespace {
 void OpenPanelAndAdd(VorentaSession& vorenta, const std::u16string& keyword) {
   ASSERT_TRUE(vorenta.BringToFront());
   ToggleKeywordPanel(vorenta.window());
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kText2)) != FALSE; }));
-  const size_t before = ListItems(vorenta.control(kList2)).size();
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE; }));
+  const size_t before = ListItems(vorenta.control(kKeywordList)).size();
   EnterKeyword(vorenta.window(), keyword);
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList2)).size() == before + 1; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kKeywordList)).size() == before + 1; }));
 }
 
 TEST(KeywordSafety, AKeywordAddedRightBeforeTheProgramIsKilledIsKept) {
@@ -32,7 +32,7 @@ TEST(KeywordSafety, AKeywordAddedRightBeforeTheProgramIsKilledIsKept) {
   EXPECT_EQ(ReadFileBytes(vorenta.PathOf(kKeywordFile)),
             std::string(kSaleCp932) + "\r\n" + kNewArrivalsCp932 + "\r\n");
   vorenta.Restart();
-  EXPECT_EQ(ListItems(vorenta.control(kList2)), (std::vector<std::u16string>{u"セール", u"新着"}));
+  EXPECT_EQ(ListItems(vorenta.control(kKeywordList)), (std::vector<std::u16string>{u"セール", u"新着"}));
 }
 
 TEST(KeywordSafety, AnUnwritableFolderIsToldAndTheCloseLetsTheUserChoose) {
@@ -51,7 +51,7 @@ TEST(KeywordSafety, AnUnwritableFolderIsToldAndTheCloseLetsTheUserChoose) {
 
   // A second edit in the same state is not told again.
   EnterKeyword(vorenta.window(), u"セール");
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList2)).size() == 2; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kKeywordList)).size() == 2; }));
   PumpFor(std::chrono::milliseconds(500));
   EXPECT_EQ(FindDialogOf(vorenta.process_id()), nullptr);
 
@@ -141,18 +141,18 @@ TEST(KeywordSafety, AKeywordFileAnotherProgramHoldsIsToldAtStartAndReadOnRetry) 
   CloseHandle(held);
   ASSERT_TRUE(PressDialogButton(dialog, u"再試行"));
   vorenta.WaitForWindow();
-  EXPECT_EQ(ListItems(vorenta.control(kList2)), std::vector<std::u16string>{u"セール"});
+  EXPECT_EQ(ListItems(vorenta.control(kKeywordList)), std::vector<std::u16string>{u"セール"});
 }
 
 TEST(KeywordSafety, AKeywordThatBeginsWithAQuoteSurvivesARestart) {
   VorentaSession vorenta;
   OpenPanelAndAdd(vorenta, u"\"限定");
   EnterKeyword(vorenta.window(), u" 送料, 無料 ");
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList2)).size() == 2; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kKeywordList)).size() == 2; }));
   PostMessageW(vorenta.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(vorenta.WaitForExit());
   vorenta.Restart();
-  EXPECT_EQ(ListItems(vorenta.control(kList2)),
+  EXPECT_EQ(ListItems(vorenta.control(kKeywordList)),
             (std::vector<std::u16string>{u"\"限定", u" 送料, 無料 "}));
 }
 

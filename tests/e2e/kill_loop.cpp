@@ -41,7 +41,7 @@ int LeftoverCount(const std::wstring& folder) {
 // Adds keywords through the entry box's own messages, each one handled
 // (and saved) before the next is sent, until the program is gone.
 void AddUntilKilled(HWND window, int round, const std::atomic<bool>& killed) {
-  const HWND entry = GetDlgItem(window, kText2);
+  const HWND entry = GetDlgItem(window, kKeywordBox);
   for (int i = 0; !killed; ++i) {
     const std::wstring keyword = L"k" + std::to_wstring(round) + L"-" + std::to_wstring(i);
     DWORD_PTR result = 0;

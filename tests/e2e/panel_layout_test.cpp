@@ -14,21 +14,21 @@ namespace {
 float Tolerance() { return TwipsPerPixel(); }
 
 struct Layout {
-  TwipsRect command1, list1, list2, text1, text2;
+  TwipsRect search_button, mail_pane, keyword_list, address_box, keyword_box;
   bool panel_visible;
 };
 
 Layout ReadLayout(const VorentaSession& vorenta) {
-  return {ControlRect(vorenta.control(kCommand1)),
-          ControlRect(vorenta.control(kList1)),
-          ControlRect(vorenta.control(kList2)),
-          ControlRect(vorenta.control(kText1)),
-          ControlRect(vorenta.control(kText2)),
-          IsWindowVisible(vorenta.control(kText2)) && IsWindowVisible(vorenta.control(kList2))};
+  return {ControlRect(vorenta.control(kSearchButton)),
+          ControlRect(vorenta.control(kMailPane)),
+          ControlRect(vorenta.control(kKeywordList)),
+          ControlRect(vorenta.control(kAddressBox)),
+          ControlRect(vorenta.control(kKeywordBox)),
+          IsWindowVisible(vorenta.control(kKeywordBox)) && IsWindowVisible(vorenta.control(kKeywordList))};
 }
 
 bool PanelOpen(const VorentaSession& vorenta) {
-  return IsWindowVisible(vorenta.control(kText2)) != FALSE;
+  return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE;
 }
 
 // The margins of the design, kept at any client size.
@@ -37,15 +37,15 @@ void ExpectClosedLayout(const VorentaSession& vorenta) {
   const Layout l = ReadLayout(vorenta);
   const float t = Tolerance();
   EXPECT_FALSE(l.panel_visible);
-  EXPECT_NEAR(l.command1.left, client.width - 1245, t);
-  EXPECT_NEAR(l.command1.top, 60, t);
-  EXPECT_NEAR(l.text1.left, 60, t);
-  EXPECT_NEAR(l.text1.top, 60, t);
-  EXPECT_NEAR(l.text1.width, client.width - 1410, t);
-  EXPECT_NEAR(l.list1.left, 60, t);
-  EXPECT_NEAR(l.list1.top, 480, t);
-  EXPECT_NEAR(l.list1.width, client.width - 150, t);
-  EXPECT_NEAR(l.list1.height, client.height - 570, t);
+  EXPECT_NEAR(l.search_button.left, client.width - 1245, t);
+  EXPECT_NEAR(l.search_button.top, 60, t);
+  EXPECT_NEAR(l.address_box.left, 60, t);
+  EXPECT_NEAR(l.address_box.top, 60, t);
+  EXPECT_NEAR(l.address_box.width, client.width - 1410, t);
+  EXPECT_NEAR(l.mail_pane.left, 60, t);
+  EXPECT_NEAR(l.mail_pane.top, 480, t);
+  EXPECT_NEAR(l.mail_pane.width, client.width - 150, t);
+  EXPECT_NEAR(l.mail_pane.height, client.height - 570, t);
 }
 
 // The panel's controls in the left strip; the URL box and the mail pane moved
@@ -55,18 +55,18 @@ void ExpectOpenLayout(const VorentaSession& vorenta) {
   const Layout l = ReadLayout(vorenta);
   const float t = Tolerance();
   EXPECT_TRUE(l.panel_visible);
-  EXPECT_NEAR(l.text2.left, 60, t);
-  EXPECT_NEAR(l.text2.top, 60, t);
-  EXPECT_NEAR(l.text2.width, 1395, t);
-  EXPECT_NEAR(l.list2.left, 60, t);
-  EXPECT_NEAR(l.list2.top, 480, t);
-  EXPECT_NEAR(l.list2.width, 1395, t);
-  EXPECT_NEAR(l.list2.height, client.height - 570, t);
-  EXPECT_NEAR(l.text1.left, 1515, t);
-  EXPECT_NEAR(l.text1.right(), client.width - 1350, t);
-  EXPECT_NEAR(l.list1.left, 1515, t);
-  EXPECT_NEAR(l.list1.right(), client.width - 90, t);
-  EXPECT_NEAR(l.command1.left, client.width - 1245, t);
+  EXPECT_NEAR(l.keyword_box.left, 60, t);
+  EXPECT_NEAR(l.keyword_box.top, 60, t);
+  EXPECT_NEAR(l.keyword_box.width, 1395, t);
+  EXPECT_NEAR(l.keyword_list.left, 60, t);
+  EXPECT_NEAR(l.keyword_list.top, 480, t);
+  EXPECT_NEAR(l.keyword_list.width, 1395, t);
+  EXPECT_NEAR(l.keyword_list.height, client.height - 570, t);
+  EXPECT_NEAR(l.address_box.left, 1515, t);
+  EXPECT_NEAR(l.address_box.right(), client.width - 1350, t);
+  EXPECT_NEAR(l.mail_pane.left, 1515, t);
+  EXPECT_NEAR(l.mail_pane.right(), client.width - 90, t);
+  EXPECT_NEAR(l.search_button.left, client.width - 1245, t);
 }
 
 bool ResizeBy(HWND window, int dx, int dy) {
@@ -94,7 +94,7 @@ TEST(PanelLayout, SearchButtonHasTheFocusAtStart) {
   VorentaSession vorenta;
   const std::optional<GUITHREADINFO> gui = GuiThreadOf(vorenta.window());
   ASSERT_TRUE(gui.has_value());
-  EXPECT_EQ(gui->hwndFocus, vorenta.control(kCommand1));
+  EXPECT_EQ(gui->hwndFocus, vorenta.control(kSearchButton));
 }
 
 TEST(PanelLayout, RightClickTwiceReturnsEveryControl) {
@@ -109,9 +109,9 @@ TEST(PanelLayout, RightClickTwiceReturnsEveryControl) {
   ToggleKeywordPanel(vorenta.window());
   ASSERT_TRUE(WaitUntil([&] { return !PanelOpen(vorenta); }));
   const Layout again = ReadLayout(vorenta);
-  EXPECT_EQ(again.command1, closed.command1);
-  EXPECT_EQ(again.text1, closed.text1);
-  EXPECT_EQ(again.list1, closed.list1);
+  EXPECT_EQ(again.search_button, closed.search_button);
+  EXPECT_EQ(again.address_box, closed.address_box);
+  EXPECT_EQ(again.mail_pane, closed.mail_pane);
   EXPECT_FALSE(again.panel_visible);
 }
 
@@ -151,9 +151,9 @@ TEST(PanelLayout, MaximiseLaysOutForTheFullSizeAndMinimiseKeepsTheLayout) {
   ASSERT_TRUE(WaitUntil([&] { return !IsIconic(window); }));
   PumpFor(std::chrono::milliseconds(300));
   const Layout restored = ReadLayout(vorenta);
-  EXPECT_EQ(restored.command1, normal.command1);
-  EXPECT_EQ(restored.text1, normal.text1);
-  EXPECT_EQ(restored.list1, normal.list1);
+  EXPECT_EQ(restored.search_button, normal.search_button);
+  EXPECT_EQ(restored.address_box, normal.address_box);
+  EXPECT_EQ(restored.mail_pane, normal.mail_pane);
 }
 
 TEST(PanelLayout, ResizeWithThePanelClosedFollowsTheWindow) {

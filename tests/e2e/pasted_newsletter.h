@@ -20,7 +20,7 @@ class PastedNewsletterTest : public testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return ListItems(pane()) == kNewsletterLines; }));
   }
 
-  HWND pane() const { return vorenta.control(kList1); }
+  HWND pane() const { return vorenta.control(kMailPane); }
 
   VorentaSession vorenta;
 };

@@ -20,22 +20,22 @@ const std::u16string kMixedForms = u"ｾｰﾙ開催中\r\nせーる\r\nなし\r
 void SearchAndWait(VorentaSession& vorenta, size_t selected) {
   Search(vorenta.window());
   ASSERT_TRUE(
-      WaitUntil([&] { return SelectedIndexes(vorenta.control(kList1)).size() == selected; }));
+      WaitUntil([&] { return SelectedIndexes(vorenta.control(kMailPane)).size() == selected; }));
 }
 
 TEST(FuzzySearch, SwitchedInTheSystemMenuItChangesTheNextSearchAndIsKept) {
   VorentaSession vorenta({.keyword_file_bytes = std::string(kSaleCp932) + "\r\n"});
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(vorenta.window(), kMixedForms));
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList1)).size() == 4; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kMailPane)).size() == 4; }));
   Search(vorenta.window());
   PumpFor(std::chrono::milliseconds(500));
-  EXPECT_TRUE(SelectedIndexes(vorenta.control(kList1)).empty());
+  EXPECT_TRUE(SelectedIndexes(vorenta.control(kMailPane)).empty());
 
   PostMessageW(vorenta.window(), WM_SYSCOMMAND,
                vorenta::SystemMenuId(vorenta::MenuCommand::kFuzzySearch), 0);
   SearchAndWait(vorenta, 2);
-  EXPECT_EQ(SelectedIndexes(vorenta.control(kList1)), (std::vector<int>{0, 1}));
+  EXPECT_EQ(SelectedIndexes(vorenta.control(kMailPane)), (std::vector<int>{0, 1}));
   const auto options = ReadFileBytes(vorenta.PathOf(L"Vorenta.ini"));
   ASSERT_TRUE(options.has_value());
   EXPECT_NE(options->find("FuzzySearch=1"), std::string::npos);
@@ -45,14 +45,14 @@ TEST(FuzzySearch, SwitchedInTheSystemMenuItChangesTheNextSearchAndIsKept) {
   vorenta.Restart();
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(vorenta.window(), kMixedForms));
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList1)).size() == 4; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kMailPane)).size() == 4; }));
   SearchAndWait(vorenta, 2);
 }
 
 // The marker behind a found word: amber on a selected line.
 TEST(Highlights, TheFoundWordIsMarkedOnScreenUntilTheNextPaste) {
   VorentaSession vorenta({.keyword_file_bytes = std::string(kSaleCp932) + "\r\n"});
-  const HWND pane = vorenta.control(kList1);
+  const HWND pane = vorenta.control(kMailPane);
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
   ASSERT_TRUE(WaitUntil([&] { return ListItems(pane) == kNewsletterLines; }));
@@ -86,7 +86,7 @@ TEST(MailPane, AnotherProgramReadsEveryLineItShows) {
   VorentaSession vorenta;
   ASSERT_TRUE(vorenta.BringToFront());
   ASSERT_TRUE(PasteMail(vorenta.window(), mail));
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kList1)) == lines; },
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kMailPane)) == lines; },
                         std::chrono::seconds(30)));
 }
 

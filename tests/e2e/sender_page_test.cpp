@@ -47,13 +47,13 @@ class SenderPage : public testing::Test {
   void Paste(const std::u16string& mail) {
     ASSERT_TRUE(PasteMail(vorenta.window(), mail));
     ASSERT_TRUE(WaitUntil([&] {
-      const auto lines = ListItems(vorenta.control(kList1));
+      const auto lines = ListItems(vorenta.control(kMailPane));
       return !lines.empty() && mail.starts_with(lines.front());
     }));
   }
 
   void RightClickSearchButton(unsigned modifiers) {
-    Click(CenterOf(vorenta.control(kCommand1)), MouseButton::kRight, modifiers);
+    Click(CenterOf(vorenta.control(kSearchButton)), MouseButton::kRight, modifiers);
   }
 
   // The command line of the browser that Shift + right-click starts.
@@ -79,7 +79,7 @@ TEST_F(SenderPage, ShiftRightClickStartsTheBrowserWithTheSendersPage) {
             u"\"C:\\Program Files\\Internet Explorer\\Iexplore.exe\" " + kSenderPage)
       << Utf8(start.command_line);
   EXPECT_EQ(start.show, u"show=4") << "a normal window that leaves the focus alone";
-  EXPECT_FALSE(IsWindowVisible(vorenta.control(kText2))) << "Shift must not toggle the panel";
+  EXPECT_FALSE(IsWindowVisible(vorenta.control(kKeywordBox))) << "Shift must not toggle the panel";
   EXPECT_TRUE(vorenta.IsRunning());
 }
 
@@ -96,7 +96,7 @@ TEST_F(SenderPage, OtherSendersAndOtherModifiersStartNothing) {
   RightClickSearchButton(kShift | kCtrl);
   // A plain right click toggles; had Shift+Ctrl toggled too, this would close.
   RightClickSearchButton(kNoModifier);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kText2)) != FALSE; }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE; }));
 
   // Give a wrongly started browser the time to write its record.
   PumpFor(std::chrono::milliseconds(2000));
@@ -123,7 +123,7 @@ TEST_F(SenderPage, TheUsersSenderFileIsUsedAndTheMenuCommandAddsToIt) {
   Paste(second_shop);
   ClickMailLine(vorenta.window(), 2);
   ASSERT_TRUE(WaitUntil([&] {
-    return ControlText(vorenta.control(kText1)) == u"http://www.example.com/second/arrivals.html";
+    return ControlText(vorenta.control(kAddressBox)) == u"http://www.example.com/second/arrivals.html";
   }));
   PostMessageW(vorenta.window(), WM_SYSCOMMAND,
                vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);

@@ -1,4 +1,4 @@
-// The system menu by keyboard: the form's commands, "always on top"
+// The system menu by keyboard: the window logic's commands, "always on top"
 // switched off, and a place and size remembered from one run to the next.
 
 #include <gtest/gtest.h>
@@ -40,10 +40,10 @@ void RunFromSystemMenu(const VorentaSession& vorenta, WORD letter) {
 
 TEST(SystemMenu, OpensTheKeywordPanelAndCopiesTheSelectedLines) {
   VorentaSession vorenta;
-  const HWND pane = vorenta.control(kList1);
+  const HWND pane = vorenta.control(kMailPane);
   ASSERT_TRUE(vorenta.BringToFront());
   RunFromSystemMenu(vorenta, 'K');
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kList2)) != FALSE; }));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordList)) != FALSE; }));
 
   ASSERT_TRUE(PasteMail(vorenta.window(), kNewsletter));
   ASSERT_TRUE(WaitUntil([&] { return ListItems(pane) == kNewsletterLines; }));

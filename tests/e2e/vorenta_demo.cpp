@@ -80,7 +80,7 @@ bool Paste(HWND window, const std::u16string& mail) {
     SetForegroundWindow(window);
     return GetForegroundWindow() == window;
   });
-  HWND pane = GetDlgItem(window, kList1);
+  HWND pane = GetDlgItem(window, kMailPane);
   if (!PasteMail(window, mail)) return Fail("cannot put the mail on the clipboard");
   if (!WaitUntil([&] {
         const auto lines = ListItems(pane);
@@ -92,22 +92,22 @@ bool Paste(HWND window, const std::u16string& mail) {
 }
 
 bool CopyFirstAddress(HWND window) {
-  const std::vector<std::u16string> lines = ListItems(GetDlgItem(window, kList1));
+  const std::vector<std::u16string> lines = ListItems(GetDlgItem(window, kMailPane));
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].find(u"http") == std::u16string::npos) continue;
     ClickMailLine(window, i);
-    return WaitUntil([&] { return !ControlText(GetDlgItem(window, kText1)).empty(); }) ||
+    return WaitUntil([&] { return !ControlText(GetDlgItem(window, kAddressBox)).empty(); }) ||
            Fail("no address reached the URL box");
   }
   return Fail("no line with an address");
 }
 
 bool AddKeywords(HWND window, const std::vector<std::u16string>& keywords) {
-  if (!IsWindowVisible(GetDlgItem(window, kText2))) ToggleKeywordPanel(window);
-  if (!WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, kText2)) != FALSE; })) {
+  if (!IsWindowVisible(GetDlgItem(window, kKeywordBox))) ToggleKeywordPanel(window);
+  if (!WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, kKeywordBox)) != FALSE; })) {
     return Fail("the keyword panel did not open");
   }
-  HWND keyword_list = GetDlgItem(window, kList2);
+  HWND keyword_list = GetDlgItem(window, kKeywordList);
   for (const std::u16string& keyword : keywords) {
     const std::vector<std::u16string> kept = ListItems(keyword_list);
     // Kept from an earlier run: adding it again would only double it.
@@ -137,7 +137,7 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     ok = AddKeywords(window, keywords);
   } else if (step == L"search") {
     Search(window);
-    ok = WaitUntil([&] { return !SelectedIndexes(GetDlgItem(window, kList1)).empty(); }) ||
+    ok = WaitUntil([&] { return !SelectedIndexes(GetDlgItem(window, kMailPane)).empty(); }) ||
          Fail("the search selected nothing");
   } else if (step == L"system-menu") {
     SetForegroundWindow(window);
@@ -154,14 +154,14 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
          Fail("no message after registering");
   } else if (step == L"scroll-right" || step == L"scroll-left") {
     // The pane scrolled sideways as its scroll bar would move it.
-    const HWND pane = GetDlgItem(window, kList1);
+    const HWND pane = GetDlgItem(window, kMailPane);
     const int moves = step == L"scroll-right" ? 2 : 1;
     for (int i = 0; i < moves; ++i) {
       SendMessageW(pane, WM_HSCROLL, step == L"scroll-right" ? SB_PAGERIGHT : SB_LEFT, 0);
     }
     ok = true;
   } else if (step == L"add-keyword") {
-    const HWND keyword_list = GetDlgItem(window, kList2);
+    const HWND keyword_list = GetDlgItem(window, kKeywordList);
     const size_t before = ListItems(keyword_list).size();
     ok = !keywords.empty() && (EnterKeyword(window, keywords.front()), true) &&
          (WaitUntil([&] { return ListItems(keyword_list).size() > before; }) ||

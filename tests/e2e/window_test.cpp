@@ -26,7 +26,7 @@ bool SizeChangedFrom(HWND window, SIZE before) {
 // Every visible control lies wholly inside the client area.
 void ExpectControlsInsideClient(const VorentaSession& vorenta) {
   const TwipsRect client = ClientRect(vorenta.window());
-  for (int id : {kCommand1, kList1, kList2, kText1, kText2}) {
+  for (int id : {kSearchButton, kMailPane, kKeywordList, kAddressBox, kKeywordBox}) {
     const HWND control = vorenta.control(id);
     if (!IsWindowVisible(control)) continue;
     const TwipsRect r = ControlRect(control);
@@ -58,7 +58,7 @@ TEST(MainWindow, SetWindowPosBelowTheMinimumIsClamped) {
   // The open panel fits the smallest window too.
   ASSERT_TRUE(vorenta.BringToFront());
   ToggleKeywordPanel(window);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kText2)) != FALSE; }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE; }));
   ExpectControlsInsideClient(vorenta);
 }
 

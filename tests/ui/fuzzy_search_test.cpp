@@ -1,49 +1,49 @@
 // The fuzzy search option and the highlights of what the search found.
 
-#include "form1_fixture.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
 
-class FuzzySearch : public Form1Test {
+class FuzzySearch : public WindowLogicTest {
  protected:
-  void SwitchFold() { form.RunMenuCommand(MenuCommand::kFuzzySearch); }
+  void SwitchFold() { logic.RunMenuCommand(MenuCommand::kFuzzySearch); }
 };
 
 TEST_F(FuzzySearch, OffByDefaultSearchIsExactOnItFindsOtherForms) {
-  form.SetKeywords({u"セール", u"sale", u"5000円"});
+  logic.SetKeywords({u"セール", u"sale", u"5000円"});
   Paste(u"ｾｰﾙ\r\nせーる\r\nBIG SALE\r\n５０００円\r\nセ-ル\r\n");
-  form.Command1_Click();
-  EXPECT_TRUE(memory.list1.SelectedIndexes().empty());
+  logic.OnSearchClick();
+  EXPECT_TRUE(memory.mail_pane.SelectedIndexes().empty());
   SwitchFold();
-  form.Command1_Click();
-  EXPECT_EQ(memory.list1.SelectedIndexes(), (std::vector<int>{0, 1, 2, 3}));
+  logic.OnSearchClick();
+  EXPECT_EQ(memory.mail_pane.SelectedIndexes(), (std::vector<int>{0, 1, 2, 3}));
 }
 
-TEST_F(FuzzySearch, HanteiGivesPositionsInTheOriginalLine) {
-  form.SetKeywords({u"ガイド", u"送料"});
+TEST_F(FuzzySearch, FirstKeywordPositionGivesPositionsInTheOriginalLine) {
+  logic.SetKeywords({u"ガイド", u"送料"});
   Paste(u"送料とｶﾞｲﾄﾞ\r");
-  EXPECT_EQ(form.HANTEI(0), 1);
+  EXPECT_EQ(logic.FirstKeywordPositionIn(0), 1);
   SwitchFold();
-  EXPECT_EQ(form.HANTEI(0), 4);
+  EXPECT_EQ(logic.FirstKeywordPositionIn(0), 4);
 }
 
 TEST_F(FuzzySearch, HighlightsFollowTheListOfTheLastSearchUntilTheNextPaste) {
-  form.SetKeywords({u"sale"});
+  logic.SetKeywords({u"sale"});
   Paste(u"SALE and sale\rnothing");
-  EXPECT_TRUE(form.HighlightsIn(u"sale").empty()) << "nothing before the first search";
-  form.Command1_Click();
-  EXPECT_EQ(form.HighlightsIn(u"SALE and sale"), (std::vector<TextRange>{{9, 13}}));
+  EXPECT_TRUE(logic.HighlightsIn(u"sale").empty()) << "nothing before the first search";
+  logic.OnSearchClick();
+  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"), (std::vector<TextRange>{{9, 13}}));
 
-  memory.text2.SetText(u"and");
-  form.Text2_KeyDown(kKeyEnter, 0);
-  EXPECT_EQ(form.HighlightsIn(u"SALE and sale").size(), 1u) << "a new keyword waits for 検索";
+  memory.keyword_box.SetText(u"and");
+  logic.OnKeywordBoxKey(kKeyEnter, 0);
+  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale").size(), 1u) << "a new keyword waits for 検索";
   SwitchFold();
-  form.Command1_Click();
-  EXPECT_EQ(form.HighlightsIn(u"SALE and sale"), (std::vector<TextRange>{{0, 4}, {5, 8}, {9, 13}}));
+  logic.OnSearchClick();
+  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"), (std::vector<TextRange>{{0, 4}, {5, 8}, {9, 13}}));
 
   Paste(u"sale");
-  EXPECT_TRUE(form.HighlightsIn(u"sale").empty());
+  EXPECT_TRUE(logic.HighlightsIn(u"sale").empty());
 }
 
 }  // namespace

@@ -1,44 +1,44 @@
-#include "form1_fixture.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
 
 using Keywords = std::vector<std::u16string>;
-using KeywordList = Form1Test;
+using KeywordList = WindowLogicTest;
 
 TEST_F(KeywordList, EnterAppendsTheEntryTextAndKeepsIt) {
-  memory.text2.SetText(u"セール");
-  form.Text2_KeyDown(kKeyEnter, 0);
-  form.Text2_KeyDown(kKeyEnter, kShiftMask);
-  EXPECT_EQ(form.Keywords(), (Keywords{u"セール", u"セール"}));
-  EXPECT_EQ(memory.text2.Text(), u"セール");
-  EXPECT_TRUE(form.KeywordsEdited());
+  memory.keyword_box.SetText(u"セール");
+  logic.OnKeywordBoxKey(kKeyEnter, 0);
+  logic.OnKeywordBoxKey(kKeyEnter, kShiftMask);
+  EXPECT_EQ(logic.Keywords(), (Keywords{u"セール", u"セール"}));
+  EXPECT_EQ(memory.keyword_box.Text(), u"セール");
+  EXPECT_TRUE(logic.KeywordsEdited());
 }
 
 TEST_F(KeywordList, EnterInAnEmptyBoxAddsAnEmptyKeywordAndOtherKeysNothing) {
-  form.Text2_KeyDown(65, 0);
-  EXPECT_EQ(memory.list2.Count(), 0);
-  EXPECT_FALSE(form.KeywordsEdited());
-  form.Text2_KeyDown(kKeyEnter, 0);
-  EXPECT_EQ(form.Keywords(), (Keywords{u""}));
+  logic.OnKeywordBoxKey(65, 0);
+  EXPECT_EQ(memory.keyword_list.Count(), 0);
+  EXPECT_FALSE(logic.KeywordsEdited());
+  logic.OnKeywordBoxKey(kKeyEnter, 0);
+  EXPECT_EQ(logic.Keywords(), (Keywords{u""}));
 }
 
 TEST_F(KeywordList, DoubleClickRemovesTheCurrentKeyword) {
-  form.SetKeywords({u"一", u"二", u"三"});
-  EXPECT_FALSE(form.KeywordsEdited());
-  memory.list2.SetCurrentIndex(1);
-  form.List2_DblClick();
-  EXPECT_EQ(form.Keywords(), (Keywords{u"一", u"三"}));
-  EXPECT_TRUE(form.KeywordsEdited());
+  logic.SetKeywords({u"一", u"二", u"三"});
+  EXPECT_FALSE(logic.KeywordsEdited());
+  memory.keyword_list.SetCurrentIndex(1);
+  logic.OnKeywordDoubleClick();
+  EXPECT_EQ(logic.Keywords(), (Keywords{u"一", u"三"}));
+  EXPECT_TRUE(logic.KeywordsEdited());
 }
 
 TEST_F(KeywordList, DoubleClickWithNoCurrentKeywordDoesNothing) {
-  form.SetKeywords({u"一", u"二"});
-  form.List2_DblClick();
-  memory.list2.SetCurrentIndex(7);
-  form.List2_DblClick();
-  EXPECT_EQ(form.Keywords(), (Keywords{u"一", u"二"}));
-  EXPECT_FALSE(form.KeywordsEdited());
+  logic.SetKeywords({u"一", u"二"});
+  logic.OnKeywordDoubleClick();
+  memory.keyword_list.SetCurrentIndex(7);
+  logic.OnKeywordDoubleClick();
+  EXPECT_EQ(logic.Keywords(), (Keywords{u"一", u"二"}));
+  EXPECT_FALSE(logic.KeywordsEdited());
 }
 
 }  // namespace

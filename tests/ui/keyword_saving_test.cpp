@@ -1,7 +1,7 @@
 // Every edit of the keyword list reaches the file at once, and a failed save
 // is told and offered again at close.
 
-#include "form1_fixture.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
@@ -9,11 +9,11 @@ namespace {
 const std::u16string kKeywordPath = u"C:\\Vorenta\\SMdata1.dat";
 enum Choice { kSaveAgain, kCloseWithoutSaving, kDoNotClose };
 
-class KeywordSavingTest : public Form1Test {
+class KeywordSavingTest : public WindowLogicTest {
  protected:
   void Add(const std::u16string& keyword) {
-    memory.text2.SetText(keyword);
-    form.Text2_KeyDown(kKeyEnter, 0);
+    memory.keyword_box.SetText(keyword);
+    logic.OnKeywordBoxKey(kKeyEnter, 0);
   }
   void MakeUnwritable(bool unwritable) {
     memory.files.SetReplaceFails(kKeywordPath, unwritable, kErrorAccessDenied);
@@ -26,11 +26,11 @@ TEST_F(KeywordSavingTest, EveryAddAndRemoveIsWrittenAtOnce) {
   EXPECT_EQ(memory.files.Content(kKeywordPath), "sale\r\n");
   Add(u"a,b");
   EXPECT_EQ(memory.files.Content(kKeywordPath), "sale\r\n\"a,b\"\r\n");
-  memory.list2.SetCurrentIndex(0);
-  form.List2_KeyDown(kKeyDelete, 0);
+  memory.keyword_list.SetCurrentIndex(0);
+  logic.OnKeywordListKey(kKeyDelete, 0);
   EXPECT_EQ(memory.files.Content(kKeywordPath), "\"a,b\"\r\n");
-  memory.list2.SetCurrentIndex(0);
-  form.List2_DblClick();
+  memory.keyword_list.SetCurrentIndex(0);
+  logic.OnKeywordDoubleClick();
   EXPECT_EQ(memory.files.Content(kKeywordPath), "");
   EXPECT_EQ(Told(), 0);
 }
@@ -88,9 +88,9 @@ TEST_F(KeywordSavingTest, TheAdviceFitsTheCause) {
 
 TEST_F(KeywordSavingTest, ACloseWithNothingUnsavedAsksNothingEvenWhenItsSaveFails) {
   memory.files.Put(kKeywordPath, "kept\r\n");
-  form.SetKeywords({u"kept"});
+  logic.SetKeywords({u"kept"});
   MakeUnwritable(true);
-  EXPECT_TRUE(form.MayClose(/*may_ask=*/true));
+  EXPECT_TRUE(logic.MayClose(/*may_ask=*/true));
   EXPECT_EQ(Told(), 0);
 }
 
@@ -110,10 +110,10 @@ TEST_F(KeywordSavingTest, ACloseWithUnsavedChangesOffersTheChoice) {
   for (const Case& c : cases) {
     MemoryPlatform m;
     SettingsStore store{m.files, *codec};
-    Form1 f{m.platform, store};
+    WindowLogic f{m.platform, store};
     m.files.SetReplaceFails(kKeywordPath, true);
-    m.text2.SetText(u"new");
-    f.Text2_KeyDown(kKeyEnter, 0);
+    m.keyword_box.SetText(u"new");
+    f.OnKeywordBoxKey(kKeyEnter, 0);
     for (int answer : c.answers) m.dialogs.AnswerNext(answer);
     if (c.writable_on_retry) m.files.SetReplaceFails(kKeywordPath, false);
     m.dialogs.Forget();
@@ -137,7 +137,7 @@ TEST_F(KeywordSavingTest, ARetryThatSucceedsClosesWithoutAnotherQuestion) {
   memory.dialogs.AnswerNext(kSaveAgain);
   // The user fixes the folder while the question is up; here before it.
   MakeUnwritable(false);
-  EXPECT_TRUE(form.MayClose(/*may_ask=*/true));
+  EXPECT_TRUE(logic.MayClose(/*may_ask=*/true));
   EXPECT_EQ(memory.files.Content(kKeywordPath), "new\r\n");
 }
 
@@ -145,14 +145,14 @@ TEST_F(KeywordSavingTest, EndingTheSessionNeverWaitsForTheUser) {
   MakeUnwritable(true);
   Add(u"new");
   memory.dialogs.Forget();
-  EXPECT_TRUE(form.MayClose(/*may_ask=*/false));
+  EXPECT_TRUE(logic.MayClose(/*may_ask=*/false));
   EXPECT_EQ(Told(), 0);
   EXPECT_EQ(memory.files.ReplaceCalls(kKeywordPath), 2);
 }
 
 TEST_F(KeywordSavingTest, AnUnreadableFileIsKeptAsideAndTheUserIsToldWhere) {
   memory.files.Put(kKeywordPath, "\x81");  // a lead byte without its trail byte
-  form.SetKeywords(settings.LoadKeywords());
+  logic.SetKeywords(settings.LoadKeywords());
   Add(u"new");
   ASSERT_EQ(Told(), 1);
   const std::u16string kept = kKeywordPath + u".unreadable-20261207-093000";

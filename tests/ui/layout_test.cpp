@@ -1,42 +1,42 @@
-#include "form1_fixture.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
 
 struct Place {
-  float text1_left, text1_width, list1_left, list1_width;
+  float address_box_left, address_box_width, mail_pane_left, mail_pane_width;
   bool operator==(const Place&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& os, const Place& p) {
-  return os << "{" << p.text1_left << ", " << p.text1_width << ", " << p.list1_left << ", "
-            << p.list1_width << "}";
+  return os << "{" << p.address_box_left << ", " << p.address_box_width << ", " << p.mail_pane_left << ", "
+            << p.mail_pane_width << "}";
 }
 
-class Layout : public Form1Test {
+class Layout : public WindowLogicTest {
  protected:
   Place Current() const {
-    return {memory.text1.Left(), memory.text1.Width(), memory.list1.Left(), memory.list1.Width()};
+    return {memory.address_box.Left(), memory.address_box.Width(), memory.mail_pane.Left(), memory.mail_pane.Width()};
   }
-  void TogglePanel() { form.Command1_MouseDown(kButtonRight, 0); }
+  void TogglePanel() { logic.OnSearchButtonDown(kButtonRight, 0); }
 };
 
 TEST_F(Layout, DesignSizeGivesTheDesignPlaces) {
   memory.window.UserResize(8685, 8445);
-  EXPECT_EQ(memory.command1.Left(), 7320);
+  EXPECT_EQ(memory.search_button.Left(), 7320);
   EXPECT_EQ(Current(), (Place{60, 7155, 60, 8415}));
-  EXPECT_EQ(memory.list1.Height(), 7470);
-  EXPECT_EQ(memory.list2.Height(), 7470);
+  EXPECT_EQ(memory.mail_pane.Height(), 7470);
+  EXPECT_EQ(memory.keyword_list.Height(), 7470);
 }
 
 TEST_F(Layout, PanelToggleMovesUrlBoxAndPaneAndBack) {
   TogglePanel();
-  EXPECT_TRUE(memory.text2.IsVisible());
-  EXPECT_TRUE(memory.list2.IsVisible());
+  EXPECT_TRUE(memory.keyword_box.IsVisible());
+  EXPECT_TRUE(memory.keyword_list.IsVisible());
   EXPECT_EQ(Current(), (Place{1515, 5700, 1515, 6960}));
   TogglePanel();
-  EXPECT_FALSE(memory.text2.IsVisible());
-  EXPECT_FALSE(memory.list2.IsVisible());
+  EXPECT_FALSE(memory.keyword_box.IsVisible());
+  EXPECT_FALSE(memory.keyword_list.IsVisible());
   EXPECT_EQ(Current(), (Place{60, 7155, 60, 8415}));
 }
 
@@ -45,8 +45,8 @@ TEST_F(Layout, TooSmallSnapsBackToTheMinimumSize) {
   EXPECT_EQ(memory.window.OuterWidth(), 3300);
   EXPECT_EQ(memory.window.OuterHeight(), 1850);
   EXPECT_EQ(Current(), (Place{60, 1770, 60, 3030}));
-  EXPECT_EQ(memory.command1.Left(), 3300 - 1365);
-  EXPECT_EQ(memory.list1.Height(), 1850 - 975);
+  EXPECT_EQ(memory.search_button.Left(), 3300 - 1365);
+  EXPECT_EQ(memory.mail_pane.Height(), 1850 - 975);
   TogglePanel();
   EXPECT_EQ(Current(), (Place{1515, 315, 1515, 1575}));
 }
@@ -76,17 +76,17 @@ TEST_F(Layout, ToggleAndResizeInAnyOrderEndTheSame) {
 TEST_F(Layout, MinimisedWindowRefusingTheSizeChangesNothing) {
   memory.window.SetMinimised(true);
   memory.window.UserResize(0, 0);
-  EXPECT_EQ(memory.command1.Left(), 7320);
+  EXPECT_EQ(memory.search_button.Left(), 7320);
   EXPECT_EQ(Current(), (Place{60, 7155, 60, 8415}));
-  EXPECT_EQ(memory.list1.Height(), 7470);
+  EXPECT_EQ(memory.mail_pane.Height(), 7470);
 }
 
 TEST_F(Layout, WideButLowWindowStopsAtTheRefusedHeight) {
   memory.window.UserResize(9000, 8445);
   memory.window.SetMinimised(true);
   memory.window.UserResize(9500, 100);
-  EXPECT_EQ(memory.command1.Left(), 9500 - 1365);
-  EXPECT_EQ(memory.list1.Height(), 7470);
+  EXPECT_EQ(memory.search_button.Left(), 9500 - 1365);
+  EXPECT_EQ(memory.mail_pane.Height(), 7470);
 }
 
 }  // namespace

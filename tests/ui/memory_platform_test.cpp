@@ -6,7 +6,7 @@ namespace vorenta {
 namespace {
 
 TEST(MemoryListBox, MissingIndexReadsAsEmptyText) {
-  MemoryListBox list{layout::kList1};
+  MemoryListBox list{layout::kMailPane};
   EXPECT_EQ(list.ItemText(0), u"");
   EXPECT_EQ(list.ItemText(list.CurrentIndex()), u"");
   list.AddItem(u"a");
@@ -15,7 +15,7 @@ TEST(MemoryListBox, MissingIndexReadsAsEmptyText) {
 }
 
 TEST(MemoryListBox, SelectingAnItemKeepsOtherSelections) {
-  MemoryListBox list{layout::kList1};
+  MemoryListBox list{layout::kMailPane};
   for (auto text : {u"d", u"c", u"b", u"a"}) list.AddItem(text);
   list.SetSelected(1);
   list.SetSelected(2);
@@ -25,7 +25,7 @@ TEST(MemoryListBox, SelectingAnItemKeepsOtherSelections) {
 }
 
 TEST(MemoryListBox, RemoveMovesLaterItemsUpWithTheirSelection) {
-  MemoryListBox list{layout::kList2};
+  MemoryListBox list{layout::kKeywordList};
   for (auto text : {u"a", u"b", u"c"}) list.AddItem(text);
   list.SetSelected(2);
   list.SetCurrentIndex(2);

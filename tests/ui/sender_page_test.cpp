@@ -1,10 +1,10 @@
 #include "core/sender_pages.h"
-#include "form1_fixture.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
 
-class SenderPage : public Form1Test {
+class SenderPage : public WindowLogicTest {
  protected:
   void PasteFromRow(int row) {
     Paste(u"From: " + std::u16string(SenderPages()[static_cast<size_t>(row)].key) +
@@ -14,19 +14,19 @@ class SenderPage : public Form1Test {
 
 TEST_F(SenderPage, ShiftRightClickStartsTheBrowserWithoutTakingFocus) {
   PasteFromRow(11);
-  form.Command1_MouseDown(kButtonRight, kShiftMask);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
   ASSERT_EQ(memory.process.started().size(), 1u);
   EXPECT_EQ(memory.process.started()[0].command_line,
             BrowserCommandLine(std::u16string(SenderPages()[11].page)));
   EXPECT_EQ(memory.process.started()[0].show_style, 4);
   EXPECT_TRUE(memory.process.opened().empty());
-  EXPECT_FALSE(form.IsKeywordPanelOpen());
+  EXPECT_FALSE(logic.IsKeywordPanelOpen());
 }
 
 TEST_F(SenderPage, MissingBrowserFallsBackToTheDefaultBrowser) {
   PasteFromRow(0);
   memory.process.SetBrowserMissing(true);
-  form.Command1_MouseDown(kButtonRight, kShiftMask);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
   EXPECT_EQ(memory.process.opened(),
             std::vector<std::u16string>{std::u16string(SenderPages()[0].page)});
 }
@@ -34,25 +34,25 @@ TEST_F(SenderPage, MissingBrowserFallsBackToTheDefaultBrowser) {
 TEST_F(SenderPage, OtherButtonsAndModifiersOpenNothing) {
   PasteFromRow(0);
   for (int shift : {kShiftMask | kCtrlMask, kShiftMask | kAltMask, kCtrlMask, kAltMask}) {
-    form.Command1_MouseDown(kButtonRight, shift);
+    logic.OnSearchButtonDown(kButtonRight, shift);
   }
-  form.Command1_MouseDown(kButtonLeft, kShiftMask);
-  form.Command1_MouseDown(kButtonMiddle, kShiftMask);
+  logic.OnSearchButtonDown(kButtonLeft, kShiftMask);
+  logic.OnSearchButtonDown(kButtonMiddle, kShiftMask);
   EXPECT_TRUE(memory.process.started().empty());
-  EXPECT_FALSE(form.IsKeywordPanelOpen());
+  EXPECT_FALSE(logic.IsKeywordPanelOpen());
 }
 
 TEST_F(SenderPage, PlainRightClickNeverOpensAPage) {
   PasteFromRow(0);
-  form.Command1_MouseDown(kButtonRight, 0);
+  logic.OnSearchButtonDown(kButtonRight, 0);
   EXPECT_TRUE(memory.process.started().empty());
-  EXPECT_TRUE(form.IsKeywordPanelOpen());
+  EXPECT_TRUE(logic.IsKeywordPanelOpen());
 }
 
 TEST_F(SenderPage, UnknownSenderOrEmptyPaneOpensNothing) {
-  form.Command1_MouseDown(kButtonRight, kShiftMask);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
   Paste(u"From: someone@example.org>\r\n");
-  form.Command1_MouseDown(kButtonRight, kShiftMask);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
   EXPECT_TRUE(memory.process.started().empty());
   EXPECT_TRUE(memory.process.opened().empty());
 }

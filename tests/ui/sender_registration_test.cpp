@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/sender_pages.h"
-#include "form1_fixture.h"
+#include "window_logic_fixture.h"
 #include "ui/texts.h"
 
 namespace vorenta {
@@ -14,10 +14,10 @@ const std::u16string kSenderPath = u"C:\\Vorenta\\SMsenders.txt";
 const std::u16string kNewSender = u"From: news@new-shop.example>";
 const std::u16string kPage = u"https://new-shop.example/arrivals/";
 
-class SenderRegistration : public Form1Test {
+class SenderRegistration : public WindowLogicTest {
  protected:
   bool Offered() const {
-    for (const MenuItem& item : form.SystemMenu()) {
+    for (const MenuItem& item : logic.SystemMenu()) {
       if (item.command == MenuCommand::kRegisterSender) return item.enabled;
     }
     ADD_FAILURE() << "no register entry";
@@ -26,7 +26,7 @@ class SenderRegistration : public Form1Test {
 
   void Show(const std::u16string& first_line, const std::u16string& page) {
     Paste(first_line + u"\r\n本文\r\n");
-    memory.text1.SetText(page);
+    memory.address_box.SetText(page);
   }
 
   bool Contains(const std::u16string& text, const std::u16string& part) const {
@@ -54,7 +54,7 @@ TEST_F(SenderRegistration, IsOfferedOnlyForAnUnknownStorableSenderAndASafePage) 
   for (const Case& c : cases) {
     Show(c.first_line, c.page);
     EXPECT_EQ(Offered(), c.offered) << c.why;
-    form.RunMenuCommand(MenuCommand::kRegisterSender);
+    logic.RunMenuCommand(MenuCommand::kRegisterSender);
   }
   EXPECT_EQ(memory.dialogs.shown().size(), 1u) << "only the offered command ran";
   EXPECT_EQ(memory.files.ReplaceCalls(kSenderPath), 1);
@@ -62,9 +62,9 @@ TEST_F(SenderRegistration, IsOfferedOnlyForAnUnknownStorableSenderAndASafePage) 
 
 TEST_F(SenderRegistration, AppendsTheRowTellsItAndUsesItNowAndAfterARestart) {
   memory.files.Put(kSenderPath, "a@x.example>\thttp://x.example/\n");
-  form.LoadSenders();
+  logic.LoadSenders();
   Show(kNewSender, kPage);
-  form.RunMenuCommand(MenuCommand::kRegisterSender);
+  logic.RunMenuCommand(MenuCommand::kRegisterSender);
 
   EXPECT_EQ(memory.files.Content(kSenderPath),
             "a@x.example>\thttp://x.example/\n"
@@ -78,14 +78,14 @@ TEST_F(SenderRegistration, AppendsTheRowTellsItAndUsesItNowAndAfterARestart) {
   EXPECT_TRUE(Contains(told.details, kSenderPath));
   EXPECT_FALSE(Offered()) << "registered once";
 
-  form.Command1_MouseDown(kButtonRight, kShiftMask);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
   ASSERT_EQ(memory.process.started().size(), 1u);
   EXPECT_EQ(memory.process.started()[0].command_line, BrowserCommandLine(kPage));
 
   MemoryPlatform next;
   next.files.Put(kSenderPath, *memory.files.Content(kSenderPath));
   SettingsStore next_settings{next.files, *codec};
-  Form1 next_form{next.platform, next_settings};
+  WindowLogic next_form{next.platform, next_settings};
   next_form.LoadSenders();
   EXPECT_EQ(next_form.user_senders().rows().size(), 2u);
   EXPECT_EQ(next_form.user_senders().PageFor(kNewSender), kPage);
@@ -93,36 +93,36 @@ TEST_F(SenderRegistration, AppendsTheRowTellsItAndUsesItNowAndAfterARestart) {
 
 TEST_F(SenderRegistration, ANewFileExplainsItselfAndReadsBack) {
   Show(kNewSender, kPage);
-  form.RunMenuCommand(MenuCommand::kRegisterSender);
+  logic.RunMenuCommand(MenuCommand::kRegisterSender);
   const std::string bytes = memory.files.Content(kSenderPath).value_or("");
   EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF# ")) << bytes;
   EXPECT_TRUE(
       bytes.ends_with("\r\nnews@new-shop.example>\thttps://new-shop.example/arrivals/\r\n"));
-  form.LoadSenders();
-  EXPECT_EQ(form.user_senders().rows(), (std::vector<SenderRow>{{SenderKeyOf(kNewSender), kPage}}));
+  logic.LoadSenders();
+  EXPECT_EQ(logic.user_senders().rows(), (std::vector<SenderRow>{{SenderKeyOf(kNewSender), kPage}}));
 }
 
 TEST_F(SenderRegistration, AFailedSaveIsToldAndRegistersNothing) {
   memory.files.SetReplaceFails(kSenderPath, true);
   Show(kNewSender, kPage);
-  form.RunMenuCommand(MenuCommand::kRegisterSender);
+  logic.RunMenuCommand(MenuCommand::kRegisterSender);
   ASSERT_EQ(memory.dialogs.shown().size(), 1u);
   const UserMessage& told = memory.dialogs.shown()[0].message;
   EXPECT_TRUE(told.warning);
   EXPECT_EQ(told.heading, texts::SendersNotSaved({kSenderPath}).heading);
   EXPECT_TRUE(Contains(told.details, kSenderPath));
   EXPECT_TRUE(Contains(told.details, u"error 5"));
-  EXPECT_TRUE(form.user_senders().rows().empty());
+  EXPECT_TRUE(logic.user_senders().rows().empty());
   EXPECT_TRUE(Offered()) << "the user may try again";
 }
 
 TEST_F(SenderRegistration, AFileThatCannotBeReadIsNeitherUsedNorReplaced) {
   memory.files.Put(kSenderPath, "news@new-shop.example>\thttp://x.example/\r\n");
   memory.files.SetUnreadable(kSenderPath, true);
-  form.LoadSenders();
-  EXPECT_TRUE(form.user_senders().rows().empty());
+  logic.LoadSenders();
+  EXPECT_TRUE(logic.user_senders().rows().empty());
   Show(kNewSender, kPage);
-  form.RunMenuCommand(MenuCommand::kRegisterSender);
+  logic.RunMenuCommand(MenuCommand::kRegisterSender);
   EXPECT_EQ(memory.files.ReplaceCalls(kSenderPath), 0);
   ASSERT_EQ(memory.dialogs.shown().size(), 1u);
   EXPECT_TRUE(memory.dialogs.shown()[0].message.warning);

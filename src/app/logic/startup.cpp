@@ -48,29 +48,29 @@ KeywordLoad LoadKeywordsTellingTheUser(SettingsStore& settings, Dialogs& dialogs
 
 }  // namespace
 
-void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec) {
-  Platform& p = form.platform();
-  if (!IsCompiled(p.System, p.Window, codec)) p.Command1.SetToolTip(kDevelopmentToolTip);
-  form.SetKeywords(LoadKeywordsTellingTheUser(settings, p.Dialog).keywords);
-  form.FillUrlChars();
-  form.LoadOptions();
-  form.LoadSenders();
+void RunStartUp(WindowLogic& logic, SettingsStore& settings, const AnsiCodec& codec) {
+  Platform& p = logic.platform();
+  if (!IsCompiled(p.system, p.window, codec)) p.search_button.SetToolTip(kDevelopmentToolTip);
+  logic.SetKeywords(LoadKeywordsTellingTheUser(settings, p.dialogs).keywords);
+  logic.FillUrlChars();
+  logic.LoadOptions();
+  logic.LoadSenders();
   // Before KeepOnTop shows the window, so that it does not jump.
-  if (form.options().remember_placement) PlaceAsSaved(p.Window, settings.LoadGeometry());
+  if (logic.options().remember_placement) PlaceAsSaved(p.window, settings.LoadGeometry());
   // A user who turned "always on top" off gets an ordinary window.
-  if (form.options().always_on_top) KeepOnTop(p.System, p.Window, 1);
+  if (logic.options().always_on_top) KeepOnTop(p.system, p.window, 1);
 }
 
-bool Form_QueryUnload(Form1& form, SettingsStore& settings, CloseReason reason) {
-  if (!form.MayClose(/*may_ask=*/reason == CloseReason::kUser)) return false;
-  Platform& p = form.platform();
+bool RunShutDown(WindowLogic& logic, SettingsStore& settings, CloseReason reason) {
+  if (!logic.MayClose(/*may_ask=*/reason == CloseReason::kUser)) return false;
+  Platform& p = logic.platform();
   // The window's place is not worth a question: a failure passes quietly.
   // Closed while minimised or maximised, a remembered window is to come
   // back as the user last saw it restored.
-  const TwipsRect place = form.options().remember_placement
-                              ? p.Window.NormalOuter()
-                              : TwipsRect{p.Window.Left(), p.Window.Top(), p.Window.OuterWidth(),
-                                          p.Window.OuterHeight()};
+  const TwipsRect place = logic.options().remember_placement
+                              ? p.window.NormalOuter()
+                              : TwipsRect{p.window.Left(), p.window.Top(), p.window.OuterWidth(),
+                                          p.window.OuterHeight()};
   settings.SaveGeometry(place.width, place.height, place.left, place.top);
   return true;
 }

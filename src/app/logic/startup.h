@@ -6,7 +6,7 @@
 
 #include "core/ansi_codec.h"
 #include "settings/settings_store.h"
-#include "ui/form1.h"
+#include "ui/window_logic.h"
 #include "ui/keep_on_top.h"
 #include "ui/platform.h"
 
@@ -17,11 +17,11 @@ inline constexpr char16_t kDevelopmentToolTip[] = u"shift + R ; Kestrow";
 // False when the program runs under the development environment's host.
 bool IsCompiled(SystemCalls& system, const MainWindow& window, const AnsiCodec& codec);
 
-void Form_Load(Form1& form, SettingsStore& settings, const AnsiCodec& codec);
+void RunStartUp(WindowLogic& logic, SettingsStore& settings, const AnsiCodec& codec);
 
 enum class CloseReason { kUser, kSessionEnding };
 
 // Saves both files. False when the user chose to keep the window open.
-bool Form_QueryUnload(Form1& form, SettingsStore& settings, CloseReason reason);
+bool RunShutDown(WindowLogic& logic, SettingsStore& settings, CloseReason reason);
 
 }  // namespace vorenta

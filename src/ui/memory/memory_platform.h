@@ -12,11 +12,11 @@
 namespace vorenta {
 
 struct MemoryPlatform {
-  MemoryButton command1{layout::kCommand1};
-  MemoryListBox list1{layout::kList1};
-  MemoryListBox list2{layout::kList2};
-  MemoryTextBox text1{layout::kText1};
-  MemoryTextBox text2{layout::kText2};
+  MemoryButton search_button{layout::kSearchButton};
+  MemoryListBox mail_pane{layout::kMailPane};
+  MemoryListBox keyword_list{layout::kKeywordList};
+  MemoryTextBox address_box{layout::kAddressBox};
+  MemoryTextBox keyword_box{layout::kKeywordBox};
   MemoryWindow window;
   MemoryClipboard clipboard;
   MemoryProcessStarter process;
@@ -24,7 +24,7 @@ struct MemoryPlatform {
   MemorySystemCalls system;
   MemoryDialogs dialogs;
 
-  Platform platform{command1,  list1,   list2, text1,  text2,  window,
+  Platform platform{search_button,  mail_pane,   keyword_list, address_box,  keyword_box,  window,
                     clipboard, process, files, system, dialogs};
 };
 

@@ -1,13 +1,13 @@
 #pragma once
 // The main window. It creates the five controls and turns window messages
-// into calls of Form1's handlers; all behaviour stays in Form1.
+// into calls of WindowLogic's handlers; all behaviour stays in WindowLogic.
 
 #include <windows.h>
 
 #include <functional>
 #include <memory>
 
-#include "ui/form1.h"
+#include "ui/window_logic.h"
 #include "ui/win32/win32_control.h"
 #include "ui/win32/win32_list_box.h"
 #include "ui/win32/win32_main_window.h"
@@ -18,32 +18,32 @@
 namespace vorenta {
 
 // The IDs by which tools find the controls; the tab order follows them.
-inline constexpr int kCommand1Id = 101;
-inline constexpr int kList1Id = 102;
-inline constexpr int kList2Id = 103;
-inline constexpr int kText1Id = 104;
-inline constexpr int kText2Id = 105;
+inline constexpr int kSearchButtonId = 101;
+inline constexpr int kMailPaneId = 102;
+inline constexpr int kKeywordListId = 103;
+inline constexpr int kAddressBoxId = 104;
+inline constexpr int kKeywordBoxId = 105;
 
 inline constexpr wchar_t kWindowCaption[] = L"Vorenta";
 inline constexpr wchar_t kWindowClass[] = L"VorentaForm1";
 inline constexpr int kAppIconId = 1;
 
-class Form1Window {
+class AppWindow {
  public:
-  explicit Form1Window(HINSTANCE instance);
-  ~Form1Window();
-  Form1Window(const Form1Window&) = delete;
-  Form1Window& operator=(const Form1Window&) = delete;
+  explicit AppWindow(HINSTANCE instance);
+  ~AppWindow();
+  AppWindow(const AppWindow&) = delete;
+  AppWindow& operator=(const AppWindow&) = delete;
 
   // The window, not yet shown, with its controls at their design places and
   // a client area of the design size. False when Windows refused.
   bool Create();
-  // From now on events reach the form, and drops on the mail pane are taken
-  // (OLE must be initialised on this thread); the form's commands join the
+  // From now on events reach the window logic, and drops on the mail pane are taken
+  // (OLE must be initialised on this thread); its commands join the
   // system menu. `query_unload` runs when the window is about to close,
   // whichever way it closes: false keeps the window open. `may_ask` is false
   // when Windows is ending the session and nothing may wait for the user.
-  void Attach(Form1& form, std::function<bool(bool may_ask)> query_unload);
+  void Attach(WindowLogic& logic, std::function<bool(bool may_ask)> query_unload);
   // Lays the controls out, shows the window and puts the focus on the
   // Search button.
   void Show(int show_command);
@@ -52,11 +52,11 @@ class Form1Window {
 
   HWND hwnd() const { return hwnd_; }
   int dpi() const { return dpi_.value; }
-  Win32PushButton& command1() { return *command1_; }
-  Win32ListBox& list1() { return *list1_; }
-  Win32ListBox& list2() { return *list2_; }
-  Win32TextBox& text1() { return *text1_; }
-  Win32TextBox& text2() { return *text2_; }
+  Win32PushButton& search_button() { return *search_button_; }
+  Win32ListBox& mail_pane() { return *mail_pane_; }
+  Win32ListBox& keyword_list() { return *keyword_list_; }
+  Win32TextBox& address_box() { return *address_box_; }
+  Win32TextBox& keyword_box() { return *keyword_box_; }
   Win32MainWindow& window() { return *window_; }
 
  private:
@@ -99,20 +99,20 @@ class Form1Window {
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
-  WNDPROC command1_proc_ = nullptr;
-  WNDPROC list1_proc_ = nullptr;
-  WNDPROC text2_proc_ = nullptr;
+  WNDPROC search_button_proc_ = nullptr;
+  WNDPROC mail_pane_proc_ = nullptr;
+  WNDPROC keyword_box_proc_ = nullptr;
   int mail_line_height_ = 0;
   WindowDpi dpi_;
   std::unique_ptr<WindowFonts> fonts_;
-  std::unique_ptr<Win32PushButton> command1_;
-  std::unique_ptr<Win32ListBox> list1_;
-  std::unique_ptr<Win32ListBox> list2_;
-  std::unique_ptr<Win32TextBox> text1_;
-  std::unique_ptr<Win32TextBox> text2_;
+  std::unique_ptr<Win32PushButton> search_button_;
+  std::unique_ptr<Win32ListBox> mail_pane_;
+  std::unique_ptr<Win32ListBox> keyword_list_;
+  std::unique_ptr<Win32TextBox> address_box_;
+  std::unique_ptr<Win32TextBox> keyword_box_;
   std::unique_ptr<Win32MainWindow> window_;
 
-  Form1* form_ = nullptr;
+  WindowLogic* logic_ = nullptr;
   std::function<bool(bool)> query_unload_;
   bool unloaded_ = false;
   bool drop_target_registered_ = false;

@@ -28,29 +28,29 @@ inline constexpr int kCtrlMask = 2;
 inline constexpr int kAltMask = 4;
 inline constexpr int kShowNoActivate = 4;  // SW_SHOWNOACTIVATE
 
-class Form1 {
+class WindowLogic {
  public:
-  Form1(Platform& platform, SettingsStore& settings);
+  WindowLogic(Platform& platform, SettingsStore& settings);
 
   // Window methods.
-  void GetMLData(std::u16string_view mail_text);
-  int HANTEI(int line_index) const;
-  int LN1(const std::u16string& s, int p) const;
+  void ShowMail(std::u16string_view mail_text);
+  int FirstKeywordPositionIn(int line_index) const;
+  int AddressRunLength(const std::u16string& s, int p) const;
   void FillUrlChars();
   const std::vector<char16_t>& UrlChars() const { return url_chars_; }
 
   // Handlers.
-  void Form_Resize();
-  void Command1_Click();
-  void Command1_MouseDown(int button, int shift);
+  void OnResize();
+  void OnSearchClick();
+  void OnSearchButtonDown(int button, int shift);
   // Shift+F10 or the context-menu key on the Search button.
-  void Command1_ContextKey();
-  void List1_Click();
-  void List1_KeyDown(int key_code, int shift);
-  void List1_OLEDragDrop(const DropData& data);
-  void Text2_KeyDown(int key_code, int shift);
-  void List2_DblClick();
-  void List2_KeyDown(int key_code, int shift);
+  void OnSearchButtonContextKey();
+  void OnMailLineClick();
+  void OnMailPaneKey(int key_code, int shift);
+  void OnMailPaneDrop(const DropData& data);
+  void OnKeywordBoxKey(int key_code, int shift);
+  void OnKeywordDoubleClick();
+  void OnKeywordListKey(int key_code, int shift);
 
   // The system menu's extra entries, as they stand now, and their commands.
   std::vector<MenuItem> SystemMenu() const;
@@ -88,7 +88,7 @@ class Form1 {
   void KeywordsChanged();
   void ChangeOptions(const Options& options);
   void ShowAbout();
-  const KeywordMatcher& HanteiMatcher() const;
+  const KeywordMatcher& PositionMatcher() const;
 
   Platform& p_;
   SettingsStore& settings_;
@@ -97,12 +97,12 @@ class Form1 {
   Options options_;
   std::vector<char16_t> url_chars_;
   bool keywords_edited_ = false;
-  // Bumped at every change of the keyword list: HANTEI's matcher is built
+  // Bumped at every change of the keyword list: FirstKeywordPositionIn's matcher is built
   // again only then.
   int keywords_generation_ = 0;
-  mutable KeywordMatcher hantei_matcher_;
-  mutable int hantei_generation_ = -1;
-  mutable bool hantei_fold_ = false;
+  mutable KeywordMatcher position_matcher_;
+  mutable int position_generation_ = -1;
+  mutable bool position_fold_ = false;
   KeywordMatcher highlighter_;
 };
 

@@ -7,7 +7,7 @@
 // that the window looks as it always did. The Search button is named by its
 // caption.
 
-#include "ui/win32/form1_window.h"
+#include "ui/win32/app_window.h"
 
 #include <commctrl.h>
 
@@ -30,24 +30,24 @@ void PutLabelBefore(HWND control, const std::wstring& name, HINSTANCE instance) 
 
 }  // namespace
 
-void Form1Window::NameControls() {
+void AppWindow::NameControls() {
   const std::pair<HWND, const char16_t*> names[] = {
-      {list1_->hwnd(), texts::kNameMailPane},
-      {list2_->hwnd(), texts::kNameKeywordList},
-      {text1_->hwnd(), texts::kNameUrlBox},
-      {text2_->hwnd(), texts::kNameKeywordBox},
+      {mail_pane_->hwnd(), texts::kNameMailPane},
+      {keyword_list_->hwnd(), texts::kNameKeywordList},
+      {address_box_->hwnd(), texts::kNameUrlBox},
+      {keyword_box_->hwnd(), texts::kNameKeywordBox},
   };
   for (const auto& [control, name] : names) PutLabelBefore(control, ToWide(name), instance_);
-  SetWindowTextW(list1_->hwnd(), ToWide(texts::kNameMailPane).c_str());
-  SetWindowTextW(list2_->hwnd(), ToWide(texts::kNameKeywordList).c_str());
+  SetWindowTextW(mail_pane_->hwnd(), ToWide(texts::kNameMailPane).c_str());
+  SetWindowTextW(keyword_list_->hwnd(), ToWide(texts::kNameKeywordList).c_str());
 
   // Shown also while the box has the focus: that is when the hint helps.
   const auto cue = [](HWND box, const char16_t* text) {
     const std::wstring wide = ToWide(text);
     SendMessageW(box, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
   };
-  cue(text1_->hwnd(), texts::kCueUrlBox);
-  cue(text2_->hwnd(), texts::kCueKeywordBox);
+  cue(address_box_->hwnd(), texts::kCueUrlBox);
+  cue(keyword_box_->hwnd(), texts::kCueKeywordBox);
 }
 
 }  // namespace vorenta

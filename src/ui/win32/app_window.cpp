@@ -1,4 +1,4 @@
-#include "ui/win32/form1_window.h"
+#include "ui/win32/app_window.h"
 
 #include <commctrl.h>
 
@@ -37,15 +37,15 @@ HICON LoadAppIcon(HINSTANCE instance, int size_metric_x, int size_metric_y) {
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) : instance_(instance) {}
+AppWindow::AppWindow(HINSTANCE instance) : instance_(instance) {}
 
-Form1Window::~Form1Window() {
-  form_ = nullptr;
+AppWindow::~AppWindow() {
+  logic_ = nullptr;
   query_unload_ = nullptr;
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-bool Form1Window::Create() {
+bool AppWindow::Create() {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
   window_class.lpszClassName = kWindowClass;
@@ -78,7 +78,7 @@ bool Form1Window::Create() {
   return true;
 }
 
-bool Form1Window::CreateControls() {
+bool AppWindow::CreateControls() {
   const auto child = [this](const wchar_t* control_class, const wchar_t* text, DWORD style,
                             DWORD extended_style, int id) {
     return CreateWindowExW(extended_style, control_class, text, WS_CHILD | WS_TABSTOP | style, 0, 0,
@@ -88,76 +88,76 @@ bool Form1Window::CreateControls() {
   constexpr DWORD kListStyle = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
   constexpr DWORD kEditStyle = ES_AUTOHSCROLL | ES_LEFT;
   // Created in the tab order: the dialog manager follows the z-order.
-  const HWND command1 = child(L"BUTTON", kSearchCaption, BS_PUSHBUTTON, 0, kCommand1Id);
+  const HWND search_button = child(L"BUTTON", kSearchCaption, BS_PUSHBUTTON, 0, kSearchButtonId);
   // Owner-drawn to show what the search found; it keeps its strings for
   // screen readers and LB_GETTEXT, and scrolls sideways to long lines.
   constexpr DWORD kMailPaneStyle =
       LBS_EXTENDEDSEL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_HSCROLL;
-  const HWND list1 =
-      child(L"LISTBOX", L"", kListStyle | kMailPaneStyle, WS_EX_CLIENTEDGE, kList1Id);
+  const HWND mail_pane =
+      child(L"LISTBOX", L"", kListStyle | kMailPaneStyle, WS_EX_CLIENTEDGE, kMailPaneId);
   // Keys reach the window as WM_VKEYTOITEM: Delete removes a keyword.
-  const HWND list2 =
-      child(L"LISTBOX", L"", kListStyle | LBS_WANTKEYBOARDINPUT, WS_EX_CLIENTEDGE, kList2Id);
-  const HWND text1 = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kText1Id);
-  const HWND text2 = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kText2Id);
-  if (!command1 || !list1 || !list2 || !text1 || !text2) return false;
+  const HWND keyword_list =
+      child(L"LISTBOX", L"", kListStyle | LBS_WANTKEYBOARDINPUT, WS_EX_CLIENTEDGE, kKeywordListId);
+  const HWND address_box = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kAddressBoxId);
+  const HWND keyword_box = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kKeywordBoxId);
+  if (!search_button || !mail_pane || !keyword_list || !address_box || !keyword_box) return false;
 
-  command1_ = std::make_unique<Win32PushButton>(command1, layout::kCommand1, dpi_);
-  list1_ = std::make_unique<Win32ListBox>(list1, layout::kList1, dpi_);
-  list2_ = std::make_unique<Win32ListBox>(list2, layout::kList2, dpi_);
-  text1_ = std::make_unique<Win32TextBox>(text1, layout::kText1, dpi_);
-  text2_ = std::make_unique<Win32TextBox>(text2, layout::kText2, dpi_);
+  search_button_ = std::make_unique<Win32PushButton>(search_button, layout::kSearchButton, dpi_);
+  mail_pane_ = std::make_unique<Win32ListBox>(mail_pane, layout::kMailPane, dpi_);
+  keyword_list_ = std::make_unique<Win32ListBox>(keyword_list, layout::kKeywordList, dpi_);
+  address_box_ = std::make_unique<Win32TextBox>(address_box, layout::kAddressBox, dpi_);
+  keyword_box_ = std::make_unique<Win32TextBox>(keyword_box, layout::kKeywordBox, dpi_);
 
   // Addresses and keywords may be longer than the edit control's default
   // limit.
-  SendMessageW(text1, EM_SETLIMITTEXT, 0, 0);
-  SendMessageW(text2, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(address_box, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(keyword_box, EM_SETLIMITTEXT, 0, 0);
 
-  TakeOverMessages(command1, command1_proc_);
-  TakeOverMessages(list1, list1_proc_);
-  list1_->CallDirectly(list1_proc_);
-  TakeOverMessages(text2, text2_proc_);
-  list1_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
+  TakeOverMessages(search_button, search_button_proc_);
+  TakeOverMessages(mail_pane, mail_pane_proc_);
+  mail_pane_->CallDirectly(mail_pane_proc_);
+  TakeOverMessages(keyword_box, keyword_box_proc_);
+  mail_pane_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
   NameControls();
   return true;
 }
 
-void Form1Window::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
+void AppWindow::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
   const auto set = [](HWND control, HFONT font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   };
-  set(command1_->hwnd(), fonts->message());
-  set(list1_->hwnd(), fonts->mail_pane());
-  set(list2_->hwnd(), fonts->message());
-  set(text1_->hwnd(), fonts->message());
-  set(text2_->hwnd(), fonts->message());
+  set(search_button_->hwnd(), fonts->message());
+  set(mail_pane_->hwnd(), fonts->mail_pane());
+  set(keyword_list_->hwnd(), fonts->message());
+  set(address_box_->hwnd(), fonts->message());
+  set(keyword_box_->hwnd(), fonts->message());
   // Only now may the old fonts go.
   fonts_ = std::move(fonts);
   // An owner-drawn list is told its line height; the widths change too.
-  const HDC dc = GetDC(list1_->hwnd());
+  const HDC dc = GetDC(mail_pane_->hwnd());
   const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old_font);
-  ReleaseDC(list1_->hwnd(), dc);
+  ReleaseDC(mail_pane_->hwnd(), dc);
   mail_line_height_ = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
-  SendMessageW(list1_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(mail_line_height_, 0));
-  list1_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
+  SendMessageW(mail_pane_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(mail_line_height_, 0));
+  mail_pane_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
 }
 
-int Form1Window::WidestMailLine(const std::vector<std::u16string>& lines) const {
-  if (!fonts_ || !list1_) return 0;
+int AppWindow::WidestMailLine(const std::vector<std::u16string>& lines) const {
+  if (!fonts_ || !mail_pane_) return 0;
   // One device context for all: under Wine getting one is dear.
-  const HDC dc = GetDC(list1_->hwnd());
+  const HDC dc = GetDC(mail_pane_->hwnd());
   const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
   int widest = 0;
   for (const auto& line : lines) widest = std::max(widest, MeasureLine(dc, line));
   SelectObject(dc, old_font);
-  ReleaseDC(list1_->hwnd(), dc);
+  ReleaseDC(mail_pane_->hwnd(), dc);
   return widest + kMailLineIndent;
 }
 
-void Form1Window::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
+void AppWindow::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) {
     // An empty list with the focus: only its focus rectangle.
     if (item.itemAction == ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
@@ -171,41 +171,41 @@ void Form1Window::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
   const std::u16string_view line(reinterpret_cast<const char16_t*>(text.data()),
                                  copied > 0 ? static_cast<size_t>(copied) : 0);
   const HGDIOBJ old_font = fonts_ ? SelectObject(item.hDC, fonts_->mail_pane()) : nullptr;
-  DrawMailLine(item, line, form_ ? form_->HighlightsIn(line) : std::vector<TextRange>{});
+  DrawMailLine(item, line, logic_ ? logic_->HighlightsIn(line) : std::vector<TextRange>{});
   if (old_font) SelectObject(item.hDC, old_font);
 }
 
-void Form1Window::PlaceControls() {
-  command1_->Place();
-  list1_->Place();
-  list2_->Place();
-  text1_->Place();
-  text2_->Place();
+void AppWindow::PlaceControls() {
+  search_button_->Place();
+  mail_pane_->Place();
+  keyword_list_->Place();
+  address_box_->Place();
+  keyword_box_->Place();
 }
 
-void Form1Window::Attach(Form1& form, std::function<bool(bool)> query_unload) {
-  form_ = &form;
+void AppWindow::Attach(WindowLogic& logic, std::function<bool(bool)> query_unload) {
+  logic_ = &logic;
   query_unload_ = std::move(query_unload);
   AddSystemMenuItems();
   if (drop_target_registered_) return;
   auto* target = new TextDropTarget(
       [this](const DropData& data) {
-        if (form_) form_->List1_OLEDragDrop(data);
+        if (logic_) logic_->OnMailPaneDrop(data);
       },
       [this] { return dragging_out_; });
-  drop_target_registered_ = SUCCEEDED(RegisterDragDrop(list1_->hwnd(), target));
+  drop_target_registered_ = SUCCEEDED(RegisterDragDrop(mail_pane_->hwnd(), target));
   // The registration holds its own reference.
   target->Release();
 }
 
-void Form1Window::Show(int show_command) {
-  if (form_) form_->Form_Resize();
+void AppWindow::Show(int show_command) {
+  if (logic_) logic_->OnResize();
   ShowWindow(hwnd_, show_command);
   UpdateWindow(hwnd_);
-  SetFocus(command1_->hwnd());
+  SetFocus(search_button_->hwnd());
 }
 
-int Form1Window::RunMessageLoop() {
+int AppWindow::RunMessageLoop() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (hwnd_ && IsDialogMessageW(hwnd_, &message)) continue;
@@ -215,13 +215,13 @@ int Form1Window::RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK AppWindow::WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    auto* self = static_cast<AppWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<AppWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, message, w, l);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -231,19 +231,19 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM w, LPAR
   return self->HandleMessage(message, w, l);
 }
 
-LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(w), HIWORD(w));
       return 0;
     case WM_SIZE:
       // Minimising changes nothing.
-      if (w != SIZE_MINIMIZED && form_) form_->Form_Resize();
+      if (w != SIZE_MINIMIZED && logic_) logic_->OnResize();
       return 0;
     case DM_GETDEFID:
       // Enter on the focused Search button presses it, as in a dialog.
-      if (command1_ && GetFocus() == command1_->hwnd())
-        return MAKELRESULT(kCommand1Id, DC_HASDEFID);
+      if (search_button_ && GetFocus() == search_button_->hwnd())
+        return MAKELRESULT(kSearchButtonId, DC_HASDEFID);
       return 0;
     case WM_WINDOWPOSCHANGED:
       if (window_) window_->NoteNormalRect();
@@ -275,25 +275,25 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_CONTEXTMENU:
       // Shift+F10 or the context-menu key on the Search button; a right
       // click has toggled the panel already when the button went down.
-      if (form_ && command1_ && reinterpret_cast<HWND>(w) == command1_->hwnd() && l == -1) {
-        form_->Command1_ContextKey();
+      if (logic_ && search_button_ && reinterpret_cast<HWND>(w) == search_button_->hwnd() && l == -1) {
+        logic_->OnSearchButtonContextKey();
       }
       return 0;
     case WM_MEASUREITEM: {
       // Sent while the mail pane is created, before its font is known.
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
-      if (measure->CtlID != kList1Id) break;
+      if (measure->CtlID != kMailPaneId) break;
       measure->itemHeight = static_cast<UINT>(mail_line_height_ > 0 ? mail_line_height_ : 16);
       return TRUE;
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (item->CtlID != kList1Id) break;
+      if (item->CtlID != kMailPaneId) break;
       DrawMailPaneItem(*item);
       return TRUE;
     }
     case WM_VKEYTOITEM:
-      if (list2_ && reinterpret_cast<HWND>(l) == list2_->hwnd()) return OnKeywordListKey(w);
+      if (keyword_list_ && reinterpret_cast<HWND>(l) == keyword_list_->hwnd()) return OnKeywordListKey(w);
       return -1;
     case WM_ENDSESSION:
       OnEndSession(w != FALSE);
@@ -305,53 +305,53 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(hwnd_, message, w, l);
 }
 
-void Form1Window::OnCommand(int control_id, int notification) {
-  if (!form_) return;
-  if (control_id == kCommand1Id && notification == BN_CLICKED) form_->Command1_Click();
+void AppWindow::OnCommand(int control_id, int notification) {
+  if (!logic_) return;
+  if (control_id == kSearchButtonId && notification == BN_CLICKED) logic_->OnSearchClick();
   // A mouse click is taken when the button is released (see the mail pane's
   // own messages); here only selection moves made with the keyboard.
-  if (control_id == kList1Id && notification == LBN_SELCHANGE && mail_pane_keyboard_) {
-    form_->List1_Click();
+  if (control_id == kMailPaneId && notification == LBN_SELCHANGE && mail_pane_keyboard_) {
+    logic_->OnMailLineClick();
   }
-  if (control_id == kList2Id && notification == LBN_DBLCLK) form_->List2_DblClick();
+  if (control_id == kKeywordListId && notification == LBN_DBLCLK) logic_->OnKeywordDoubleClick();
 }
 
-void Form1Window::OnDpiChanged(int dpi, const RECT& suggested) {
+void AppWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_.value = dpi > 0 ? dpi : kDefaultDpi;
   ApplyFonts(std::make_unique<WindowFonts>(dpi_.value));
   PlaceControls();
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   // The pixel size may not have changed while its size in twips did.
-  if (form_ && !IsIconic(hwnd_)) form_->Form_Resize();
+  if (logic_ && !IsIconic(hwnd_)) logic_->OnResize();
 }
 
-void Form1Window::KeepMinimumSize(MINMAXINFO& limits) const {
+void AppWindow::KeepMinimumSize(MINMAXINFO& limits) const {
   limits.ptMinTrackSize.x = TwipsToPixelsAtLeast(layout::kMinOuterWidth, dpi_.value);
   limits.ptMinTrackSize.y = TwipsToPixelsAtLeast(layout::kMinOuterHeight, dpi_.value);
 }
 
-void Form1Window::RememberFocus() {
+void AppWindow::RememberFocus() {
   const HWND focus = GetFocus();
   if (focus && IsChild(hwnd_, focus)) last_focus_ = focus;
 }
 
-void Form1Window::RestoreFocus() {
+void AppWindow::RestoreFocus() {
   if (last_focus_ && IsWindowVisible(last_focus_) && IsWindowEnabled(last_focus_)) {
     SetFocus(last_focus_);
-  } else if (command1_) {
-    SetFocus(command1_->hwnd());
+  } else if (search_button_) {
+    SetFocus(search_button_->hwnd());
   }
 }
 
-bool Form1Window::QueryUnloadOnce(bool may_ask) {
+bool AppWindow::QueryUnloadOnce(bool may_ask) {
   if (unloaded_) return true;
   if (query_unload_ && !query_unload_(may_ask)) return false;
   unloaded_ = true;
   return true;
 }
 
-void Form1Window::OnEndSession(bool ending) {
+void AppWindow::OnEndSession(bool ending) {
   if (!ending) {
     // The shutdown was called off: the window lives on and must save again
     // when it really closes.
@@ -362,10 +362,10 @@ void Form1Window::OnEndSession(bool ending) {
   DestroyWindow(hwnd_);
 }
 
-void Form1Window::OnDestroy() {
-  if (drop_target_registered_) RevokeDragDrop(list1_->hwnd());
+void AppWindow::OnDestroy() {
+  if (drop_target_registered_) RevokeDragDrop(mail_pane_->hwnd());
   drop_target_registered_ = false;
-  form_ = nullptr;
+  logic_ = nullptr;
   PostQuitMessage(0);
 }
 

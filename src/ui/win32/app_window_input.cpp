@@ -1,7 +1,7 @@
 // Mouse and keyboard messages of the controls that have handlers: the
 // Search button, the mail pane and the keyword entry box.
 
-#include "ui/win32/form1_window.h"
+#include "ui/win32/app_window.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -39,14 +39,14 @@ bool IsLineBreakChar(WPARAM w) { return w == L'\r' || w == L'\n'; }
 
 }  // namespace
 
-void Form1Window::TakeOverMessages(HWND control, WNDPROC& original) {
+void AppWindow::TakeOverMessages(HWND control, WNDPROC& original) {
   SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
 }
 
-LRESULT CALLBACK Form1Window::ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+LRESULT CALLBACK AppWindow::ControlProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  auto* self = reinterpret_cast<AppWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
     const LRESULT result = self->CallOriginal(hwnd, message, w, l);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -55,22 +55,22 @@ LRESULT CALLBACK Form1Window::ControlProc(HWND hwnd, UINT message, WPARAM w, LPA
   return self->HandleControlMessage(GetDlgCtrlID(hwnd), hwnd, message, w, l);
 }
 
-LRESULT Form1Window::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   WNDPROC original = nullptr;
-  if (command1_ && hwnd == command1_->hwnd()) original = command1_proc_;
-  if (list1_ && hwnd == list1_->hwnd()) original = list1_proc_;
-  if (text2_ && hwnd == text2_->hwnd()) original = text2_proc_;
+  if (search_button_ && hwnd == search_button_->hwnd()) original = search_button_proc_;
+  if (mail_pane_ && hwnd == mail_pane_->hwnd()) original = mail_pane_proc_;
+  if (keyword_box_ && hwnd == keyword_box_->hwnd()) original = keyword_box_proc_;
   // Controls not yet or no longer wrapped: by their identifiers.
   if (!original) {
     switch (GetDlgCtrlID(hwnd)) {
-      case kCommand1Id:
-        original = command1_proc_;
+      case kSearchButtonId:
+        original = search_button_proc_;
         break;
-      case kList1Id:
-        original = list1_proc_;
+      case kMailPaneId:
+        original = mail_pane_proc_;
         break;
-      case kText2Id:
-        original = text2_proc_;
+      case kKeywordBoxId:
+        original = keyword_box_proc_;
         break;
     }
   }
@@ -78,48 +78,48 @@ LRESULT Form1Window::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
                   : DefWindowProcW(hwnd, message, w, l);
 }
 
-LRESULT Form1Window::HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w,
+LRESULT AppWindow::HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w,
                                           LPARAM l) {
-  if (form_) {
+  if (logic_) {
     switch (control_id) {
-      case kCommand1Id:
+      case kSearchButtonId:
         return HandleButtonMessage(hwnd, message, w, l);
-      case kList1Id:
+      case kMailPaneId:
         return HandleMailPaneMessage(hwnd, message, w, l);
-      case kText2Id:
+      case kKeywordBoxId:
         return HandleKeywordBoxMessage(hwnd, message, w, l);
     }
   }
   return CallOriginal(hwnd, message, w, l);
 }
 
-LRESULT Form1Window::HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     // A quick second press arrives as a double-click; it is a press all the
     // same, so two quick right-clicks toggle the panel twice.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      form_->Command1_MouseDown(kButtonLeft, MouseModifiers(w));
+      logic_->OnSearchButtonDown(kButtonLeft, MouseModifiers(w));
       break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      form_->Command1_MouseDown(kButtonRight, MouseModifiers(w));
+      logic_->OnSearchButtonDown(kButtonRight, MouseModifiers(w));
       break;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      form_->Command1_MouseDown(kButtonMiddle, MouseModifiers(w));
+      logic_->OnSearchButtonDown(kButtonMiddle, MouseModifiers(w));
       break;
   }
   return CallOriginal(hwnd, message, w, l);
 }
 
-LRESULT Form1Window::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_GETDLGCODE:
       return CallOriginal(hwnd, message, w, l) | WantEnter(l);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      form_->List1_KeyDown(static_cast<int>(w), KeyModifiers());
+      logic_->OnMailPaneKey(static_cast<int>(w), KeyModifiers());
       [[fallthrough]];
     case WM_CHAR: {
       if (message == WM_CHAR && IsLineBreakChar(w)) return 0;
@@ -138,13 +138,13 @@ LRESULT Form1Window::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LP
   return CallOriginal(hwnd, message, w, l);
 }
 
-LRESULT Form1Window::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_GETDLGCODE:
       return CallOriginal(hwnd, message, w, l) | WantEnter(l);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      form_->Text2_KeyDown(static_cast<int>(w), KeyModifiers());
+      logic_->OnKeywordBoxKey(static_cast<int>(w), KeyModifiers());
       break;
     case WM_CHAR:
       // A one-line edit control beeps at a line break.
@@ -157,11 +157,11 @@ LRESULT Form1Window::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, 
 // A press on a line that is already selected may start a drag of the
 // selected lines; if the mouse is released first it is an ordinary click.
 // Shift and Ctrl presses always select as in any list box.
-LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   const POINT point{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
-  const int item = list1_->ItemAt(point);
+  const int item = mail_pane_->ItemAt(point);
   mail_pane_pressed_ = item != ListBox::kNoItem;
-  if (!mail_pane_pressed_ || !list1_->IsSelected(item) || (w & (MK_SHIFT | MK_CONTROL))) {
+  if (!mail_pane_pressed_ || !mail_pane_->IsSelected(item) || (w & (MK_SHIFT | MK_CONTROL))) {
     return CallOriginal(hwnd, message, w, l);
   }
   // A press focuses a list box, whether it turns into a click or a drag.
@@ -180,24 +180,24 @@ LRESULT Form1Window::OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPA
 // The click is taken at the release, whether or not the selection changed,
 // so that clicking the line that is already selected copies its address
 // again.
-LRESULT Form1Window::OnMailPaneButtonUp(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::OnMailPaneButtonUp(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   const LRESULT result = CallOriginal(hwnd, message, w, l);
   if (mail_pane_pressed_) {
     mail_pane_pressed_ = false;
-    if (form_) form_->List1_Click();
+    if (logic_) logic_->OnMailLineClick();
   }
   return result;
 }
 
-LRESULT Form1Window::OnKeywordListKey(WPARAM w) {
-  if (form_) form_->List2_KeyDown(LOWORD(w), KeyModifiers());
+LRESULT AppWindow::OnKeywordListKey(WPARAM w) {
+  if (logic_) logic_->OnKeywordListKey(LOWORD(w), KeyModifiers());
   // The list box moves its caret as usual; a removed keyword has already gone.
   return -1;
 }
 
-void Form1Window::DragSelectedLines() {
+void AppWindow::DragSelectedLines() {
   dragging_out_ = true;
-  if (form_) DragText(form_->SelectedLinesText());
+  if (logic_) DragText(logic_->SelectedLinesText());
   dragging_out_ = false;
 }
 

@@ -3,38 +3,38 @@
 
 #include <memory>
 
-#include "ui/form1.h"
+#include "ui/window_logic.h"
 #include "ui/memory/memory_platform.h"
 
 namespace vorenta {
 
-class Form1Test : public testing::Test {
+class WindowLogicTest : public testing::Test {
  protected:
-  Form1Test() {
-    form.FillUrlChars();
-    memory.window.OnResize([this] { form.Form_Resize(); });
+  WindowLogicTest() {
+    logic.FillUrlChars();
+    memory.window.OnResize([this] { logic.OnResize(); });
   }
 
   void Paste(const std::u16string& mail) {
     memory.clipboard.Put(mail);
-    form.List1_KeyDown(kKeyEnter, 0);
+    logic.OnMailPaneKey(kKeyEnter, 0);
   }
 
   std::vector<std::u16string> MailLines() const {
     std::vector<std::u16string> lines;
-    for (int i = 0; i < memory.list1.Count(); ++i) lines.push_back(memory.list1.ItemText(i));
+    for (int i = 0; i < memory.mail_pane.Count(); ++i) lines.push_back(memory.mail_pane.ItemText(i));
     return lines;
   }
 
   void ClickLine(int index) {
-    memory.list1.SetCurrentIndex(index);
-    form.List1_Click();
+    memory.mail_pane.SetCurrentIndex(index);
+    logic.OnMailLineClick();
   }
 
   MemoryPlatform memory;
   std::unique_ptr<AnsiCodec> codec = MakeSystemAnsiCodec();
   SettingsStore settings{memory.files, *codec};
-  Form1 form{memory.platform, settings};
+  WindowLogic logic{memory.platform, settings};
 };
 
 }  // namespace vorenta

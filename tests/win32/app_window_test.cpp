@@ -1,4 +1,4 @@
-#include "ui/win32/form1_window.h"
+#include "ui/win32/app_window.h"
 
 #include <gtest/gtest.h>
 
@@ -60,17 +60,17 @@ LRESULT DialogCode(HWND control, UINT message, WPARAM key) {
   return SendMessageW(control, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
 }
 
-class Form1WindowTest : public ::testing::Test {
+class AppWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(window_.Create());
     clipboard_ = std::make_unique<Win32Clipboard>(window_.hwnd());
     platform_ = std::make_unique<Platform>(Platform{
-        window_.command1(), window_.list1(), window_.list2(), window_.text1(), window_.text2(),
+        window_.search_button(), window_.mail_pane(), window_.keyword_list(), window_.address_box(), window_.keyword_box(),
         window_.window(), *clipboard_, process_, files_, system_, dialogs_});
-    form_ = std::make_unique<Form1>(*platform_, settings_);
-    form_->FillUrlChars();
-    window_.Attach(*form_, [this](bool) {
+    logic_ = std::make_unique<WindowLogic>(*platform_, settings_);
+    logic_->FillUrlChars();
+    window_.Attach(*logic_, [this](bool) {
       ++unloads_;
       return true;
     });
@@ -85,11 +85,11 @@ class Form1WindowTest : public ::testing::Test {
   }
   void RightClickSearchButton(WPARAM keys = 0) {
     const LPARAM point = MAKELPARAM(5, 5);
-    SendMessageW(Control(kCommand1Id), WM_RBUTTONDOWN, MK_RBUTTON | keys, point);
-    SendMessageW(Control(kCommand1Id), WM_RBUTTONUP, keys, point);
+    SendMessageW(Control(kSearchButtonId), WM_RBUTTONDOWN, MK_RBUTTON | keys, point);
+    SendMessageW(Control(kSearchButtonId), WM_RBUTTONUP, keys, point);
   }
   void FillMail(std::initializer_list<const char16_t*> lines) {
-    for (const char16_t* line : lines) window_.list1().AddItem(line);
+    for (const char16_t* line : lines) window_.mail_pane().AddItem(line);
   }
   RECT ClientPixels() const {
     RECT r{};
@@ -98,7 +98,7 @@ class Form1WindowTest : public ::testing::Test {
   }
   int Px(float twips) const { return TwipsToPixels(twips, window_.dpi()); }
 
-  Form1Window window_{GetModuleHandleW(nullptr)};
+  AppWindow window_{GetModuleHandleW(nullptr)};
   std::unique_ptr<Win32Clipboard> clipboard_;
   RecordingProcess process_;
   NoFiles files_;
@@ -107,19 +107,19 @@ class Form1WindowTest : public ::testing::Test {
   std::unique_ptr<AnsiCodec> codec_ = MakeSystemAnsiCodec();
   SettingsStore settings_{files_, *codec_};
   std::unique_ptr<Platform> platform_;
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<WindowLogic> logic_;
   int unloads_ = 0;
 };
 
-TEST_F(Form1WindowTest, ControlsAreRealControlsFoundByTheirIds) {
+TEST_F(AppWindowTest, ControlsAreRealControlsFoundByTheirIds) {
   const struct {
     int id;
     const wchar_t* control_class;
-  } expected[] = {{kCommand1Id, L"Button"},
-                  {kList1Id, L"ListBox"},
-                  {kList2Id, L"ListBox"},
-                  {kText1Id, L"Edit"},
-                  {kText2Id, L"Edit"}};
+  } expected[] = {{kSearchButtonId, L"Button"},
+                  {kMailPaneId, L"ListBox"},
+                  {kKeywordListId, L"ListBox"},
+                  {kAddressBoxId, L"Edit"},
+                  {kKeywordBoxId, L"Edit"}};
   for (const auto& e : expected) {
     const HWND control = Control(e.id);
     ASSERT_NE(control, nullptr) << e.id;
@@ -128,51 +128,51 @@ TEST_F(Form1WindowTest, ControlsAreRealControlsFoundByTheirIds) {
     EXPECT_EQ(_wcsicmp(found, e.control_class), 0) << e.id;
     EXPECT_TRUE(GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) << e.id;
   }
-  EXPECT_EQ(window_.command1().hwnd(), Control(kCommand1Id));
-  EXPECT_EQ(window_.text2().hwnd(), Control(kText2Id));
+  EXPECT_EQ(window_.search_button().hwnd(), Control(kSearchButtonId));
+  EXPECT_EQ(window_.keyword_box().hwnd(), Control(kKeywordBoxId));
 }
 
-TEST_F(Form1WindowTest, CaptionsAreTheProgramNameAndSearch) {
+TEST_F(AppWindowTest, CaptionsAreTheProgramNameAndSearch) {
   wchar_t text[64]{};
   GetWindowTextW(window_.hwnd(), text, 64);
   EXPECT_STREQ(text, L"Vorenta");
-  GetWindowTextW(Control(kCommand1Id), text, 64);
+  GetWindowTextW(Control(kSearchButtonId), text, 64);
   EXPECT_STREQ(text, L"\u691C\u7D22");
 }
 
-TEST_F(Form1WindowTest, WindowAndListStyles) {
+TEST_F(AppWindowTest, WindowAndListStyles) {
   const auto style = [](HWND hwnd) { return GetWindowLongPtrW(hwnd, GWL_STYLE); };
   EXPECT_EQ(style(window_.hwnd()) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
-  const LONG_PTR mail_pane = style(Control(kList1Id));
+  const LONG_PTR mail_pane = style(Control(kMailPaneId));
   EXPECT_TRUE(mail_pane & LBS_EXTENDEDSEL);
   EXPECT_TRUE(mail_pane & LBS_NOTIFY);
   EXPECT_FALSE(mail_pane & LBS_SORT);
   // The scroll bar shows only once there is something to scroll.
-  for (int i = 0; i < 300; ++i) window_.list1().AddItem(u"line");
-  EXPECT_TRUE(style(Control(kList1Id)) & WS_VSCROLL);
-  const LONG_PTR keywords = style(Control(kList2Id));
+  for (int i = 0; i < 300; ++i) window_.mail_pane().AddItem(u"line");
+  EXPECT_TRUE(style(Control(kMailPaneId)) & WS_VSCROLL);
+  const LONG_PTR keywords = style(Control(kKeywordListId));
   EXPECT_FALSE(keywords & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL));
   EXPECT_FALSE(keywords & LBS_SORT);
   EXPECT_TRUE(keywords & LBS_NOTIFY);
-  EXPECT_FALSE(style(Control(kText1Id)) & ES_MULTILINE);
-  EXPECT_FALSE(style(Control(kText2Id)) & ES_MULTILINE);
+  EXPECT_FALSE(style(Control(kAddressBoxId)) & ES_MULTILINE);
+  EXPECT_FALSE(style(Control(kKeywordBoxId)) & ES_MULTILINE);
 }
 
-TEST_F(Form1WindowTest, ClientAreaHasTheDesignSize) {
+TEST_F(AppWindowTest, ClientAreaHasTheDesignSize) {
   const RECT client = ClientPixels();
   EXPECT_EQ(client.right, Px(layout::kClientWidth));
   EXPECT_EQ(client.bottom, Px(layout::kClientHeight));
 }
 
-TEST_F(Form1WindowTest, ControlsStartAtTheirDesignPlacesAndVisibility) {
+TEST_F(AppWindowTest, ControlsStartAtTheirDesignPlacesAndVisibility) {
   const struct {
     int id;
     layout::ControlDesign design;
-  } expected[] = {{kCommand1Id, layout::kCommand1},
-                  {kList1Id, layout::kList1},
-                  {kList2Id, layout::kList2},
-                  {kText1Id, layout::kText1},
-                  {kText2Id, layout::kText2}};
+  } expected[] = {{kSearchButtonId, layout::kSearchButton},
+                  {kMailPaneId, layout::kMailPane},
+                  {kKeywordListId, layout::kKeywordList},
+                  {kAddressBoxId, layout::kAddressBox},
+                  {kKeywordBoxId, layout::kKeywordBox}};
   for (const auto& e : expected) {
     const RECT r = ChildRect(Control(e.id));
     EXPECT_EQ(r.left, Px(e.design.left)) << e.id;
@@ -190,42 +190,42 @@ LOGFONTW FontOf(HWND control) {
   return font;
 }
 
-TEST_F(Form1WindowTest, MailPaneUsesMsGothic975PointShiftJis) {
-  const LOGFONTW font = FontOf(Control(kList1Id));
+TEST_F(AppWindowTest, MailPaneUsesMsGothic975PointShiftJis) {
+  const LOGFONTW font = FontOf(Control(kMailPaneId));
   EXPECT_STREQ(font.lfFaceName, L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
   EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
   EXPECT_EQ(font.lfWeight, FW_NORMAL);
   EXPECT_EQ(font.lfHeight, -MulDiv(975, window_.dpi(), 7200));
 }
 
-TEST_F(Form1WindowTest, OtherControlsUseTheMessageFont) {
+TEST_F(AppWindowTest, OtherControlsUseTheMessageFont) {
   const LOGFONTW message = MessageFontAt(window_.dpi());
-  for (int id : {kCommand1Id, kList2Id, kText1Id, kText2Id}) {
+  for (int id : {kSearchButtonId, kKeywordListId, kAddressBoxId, kKeywordBoxId}) {
     const LOGFONTW font = FontOf(Control(id));
     EXPECT_STREQ(font.lfFaceName, message.lfFaceName) << id;
     EXPECT_EQ(font.lfHeight, message.lfHeight) << id;
   }
 }
 
-TEST_F(Form1WindowTest, TabMovesThroughTheVisibleControlsInOrder) {
+TEST_F(AppWindowTest, TabMovesThroughTheVisibleControlsInOrder) {
   window_.Show(SW_SHOWNORMAL);
   const HWND main = window_.hwnd();
   const auto next = [main](HWND from) { return GetNextDlgTabItem(main, from, FALSE); };
-  EXPECT_EQ(next(Control(kCommand1Id)), Control(kList1Id));
-  EXPECT_EQ(next(Control(kList1Id)), Control(kText1Id));  // the panel is closed
-  EXPECT_EQ(next(Control(kText1Id)), Control(kCommand1Id));
+  EXPECT_EQ(next(Control(kSearchButtonId)), Control(kMailPaneId));
+  EXPECT_EQ(next(Control(kMailPaneId)), Control(kAddressBoxId));  // the panel is closed
+  EXPECT_EQ(next(Control(kAddressBoxId)), Control(kSearchButtonId));
 
   RightClickSearchButton();
-  EXPECT_EQ(next(Control(kCommand1Id)), Control(kList1Id));
-  EXPECT_EQ(next(Control(kList1Id)), Control(kList2Id));
-  EXPECT_EQ(next(Control(kList2Id)), Control(kText1Id));
-  EXPECT_EQ(next(Control(kText1Id)), Control(kText2Id));
-  EXPECT_EQ(next(Control(kText2Id)), Control(kCommand1Id));
-  EXPECT_EQ(GetNextDlgTabItem(main, Control(kCommand1Id), TRUE), Control(kText2Id));
+  EXPECT_EQ(next(Control(kSearchButtonId)), Control(kMailPaneId));
+  EXPECT_EQ(next(Control(kMailPaneId)), Control(kKeywordListId));
+  EXPECT_EQ(next(Control(kKeywordListId)), Control(kAddressBoxId));
+  EXPECT_EQ(next(Control(kAddressBoxId)), Control(kKeywordBoxId));
+  EXPECT_EQ(next(Control(kKeywordBoxId)), Control(kSearchButtonId));
+  EXPECT_EQ(GetNextDlgTabItem(main, Control(kSearchButtonId), TRUE), Control(kKeywordBoxId));
 }
 
-TEST_F(Form1WindowTest, EnterReachesTheMailPaneAndKeywordBoxButTabDoesNot) {
-  for (int id : {kList1Id, kText2Id}) {
+TEST_F(AppWindowTest, EnterReachesTheMailPaneAndKeywordBoxButTabDoesNot) {
+  for (int id : {kMailPaneId, kKeywordBoxId}) {
     EXPECT_TRUE(DialogCode(Control(id), WM_KEYDOWN, VK_RETURN) & DLGC_WANTMESSAGE) << id;
     EXPECT_FALSE(DialogCode(Control(id), WM_KEYDOWN, VK_TAB) &
                  (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS | DLGC_WANTTAB))
@@ -233,216 +233,216 @@ TEST_F(Form1WindowTest, EnterReachesTheMailPaneAndKeywordBoxButTabDoesNot) {
   }
 }
 
-TEST_F(Form1WindowTest, TheMessageLoopGivesEnterToTheKeywordBoxAndTabToTheWindow) {
+TEST_F(AppWindowTest, TheMessageLoopGivesEnterToTheKeywordBoxAndTabToTheWindow) {
   window_.Show(SW_SHOWNORMAL);
   RightClickSearchButton();
-  SetFocus(Control(kText2Id));
-  window_.text2().SetText(u"k");
-  MSG enter{Control(kText2Id), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  SetFocus(Control(kKeywordBoxId));
+  window_.keyword_box().SetText(u"k");
+  MSG enter{Control(kKeywordBoxId), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
   EXPECT_TRUE(IsDialogMessageW(window_.hwnd(), &enter));
-  ASSERT_EQ(window_.list2().Count(), 1);
-  EXPECT_EQ(window_.list2().ItemText(0), u"k");
-  MSG tab{Control(kText2Id), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  ASSERT_EQ(window_.keyword_list().Count(), 1);
+  EXPECT_EQ(window_.keyword_list().ItemText(0), u"k");
+  MSG tab{Control(kKeywordBoxId), WM_KEYDOWN, VK_TAB, 0, 0, {}};
   EXPECT_TRUE(IsDialogMessageW(window_.hwnd(), &tab));
-  EXPECT_EQ(GetFocus(), Control(kCommand1Id));
-  EXPECT_EQ(window_.list2().Count(), 1);
+  EXPECT_EQ(GetFocus(), Control(kSearchButtonId));
+  EXPECT_EQ(window_.keyword_list().Count(), 1);
 }
 
-TEST_F(Form1WindowTest, SearchButtonHasTheFocusAtStart) {
+TEST_F(AppWindowTest, SearchButtonHasTheFocusAtStart) {
   window_.Show(SW_SHOWNORMAL);
-  EXPECT_EQ(GetFocus(), Control(kCommand1Id));
+  EXPECT_EQ(GetFocus(), Control(kSearchButtonId));
 }
 
-TEST_F(Form1WindowTest, RightClickTogglesTheKeywordPanel) {
+TEST_F(AppWindowTest, RightClickTogglesTheKeywordPanel) {
   RightClickSearchButton();
-  EXPECT_TRUE(window_.text2().IsVisible());
-  EXPECT_TRUE(window_.list2().IsVisible());
-  EXPECT_EQ(window_.list1().Left(), 1515.0f);
-  EXPECT_EQ(ChildRect(Control(kList1Id)).left, Px(1515));
-  EXPECT_EQ(ChildRect(Control(kText1Id)).left, Px(1515));
+  EXPECT_TRUE(window_.keyword_box().IsVisible());
+  EXPECT_TRUE(window_.keyword_list().IsVisible());
+  EXPECT_EQ(window_.mail_pane().Left(), 1515.0f);
+  EXPECT_EQ(ChildRect(Control(kMailPaneId)).left, Px(1515));
+  EXPECT_EQ(ChildRect(Control(kAddressBoxId)).left, Px(1515));
 
   RightClickSearchButton();
-  EXPECT_FALSE(window_.text2().IsVisible());
-  EXPECT_FALSE(window_.list2().IsVisible());
-  EXPECT_EQ(window_.list1().Left(), 60.0f);
-  EXPECT_EQ(window_.list1().Width(), 8415.0f);
-  EXPECT_EQ(ChildRect(Control(kList1Id)).left, Px(60));
+  EXPECT_FALSE(window_.keyword_box().IsVisible());
+  EXPECT_FALSE(window_.keyword_list().IsVisible());
+  EXPECT_EQ(window_.mail_pane().Left(), 60.0f);
+  EXPECT_EQ(window_.mail_pane().Width(), 8415.0f);
+  EXPECT_EQ(ChildRect(Control(kMailPaneId)).left, Px(60));
 }
 
-TEST_F(Form1WindowTest, AQuickSecondRightClickTogglesAgain) {
+TEST_F(AppWindowTest, AQuickSecondRightClickTogglesAgain) {
   const LPARAM point = MAKELPARAM(5, 5);
-  SendMessageW(Control(kCommand1Id), WM_RBUTTONDOWN, MK_RBUTTON, point);
-  SendMessageW(Control(kCommand1Id), WM_RBUTTONUP, 0, point);
-  SendMessageW(Control(kCommand1Id), WM_RBUTTONDBLCLK, MK_RBUTTON, point);
-  SendMessageW(Control(kCommand1Id), WM_RBUTTONUP, 0, point);
-  EXPECT_FALSE(window_.text2().IsVisible());
+  SendMessageW(Control(kSearchButtonId), WM_RBUTTONDOWN, MK_RBUTTON, point);
+  SendMessageW(Control(kSearchButtonId), WM_RBUTTONUP, 0, point);
+  SendMessageW(Control(kSearchButtonId), WM_RBUTTONDBLCLK, MK_RBUTTON, point);
+  SendMessageW(Control(kSearchButtonId), WM_RBUTTONUP, 0, point);
+  EXPECT_FALSE(window_.keyword_box().IsVisible());
 }
 
-TEST_F(Form1WindowTest, ShiftRightClickOpensTheSendersPageWithoutToggling) {
+TEST_F(AppWindowTest, ShiftRightClickOpensTheSendersPageWithoutToggling) {
   const SenderPage& sender = SenderPages().front();
-  window_.list1().AddItem(u"From: " + std::u16string(sender.key));
+  window_.mail_pane().AddItem(u"From: " + std::u16string(sender.key));
   RightClickSearchButton(MK_SHIFT);
   ASSERT_EQ(process_.started.size(), 1u);
   EXPECT_EQ(process_.started[0], BrowserCommandLine(std::u16string(sender.page)));
   EXPECT_EQ(process_.styles[0], SW_SHOWNOACTIVATE);
-  EXPECT_FALSE(window_.text2().IsVisible());
+  EXPECT_FALSE(window_.keyword_box().IsVisible());
 
   RightClickSearchButton(MK_SHIFT | MK_CONTROL);
   EXPECT_EQ(process_.started.size(), 1u);
-  EXPECT_FALSE(window_.text2().IsVisible());
+  EXPECT_FALSE(window_.keyword_box().IsVisible());
 }
 
-TEST_F(Form1WindowTest, LeftClickOnSearchSelectsTheMatchingLinesOnly) {
-  window_.list2().AddItem(u"セール");
+TEST_F(AppWindowTest, LeftClickOnSearchSelectsTheMatchingLinesOnly) {
+  window_.keyword_list().AddItem(u"セール");
   FillMail({u"件名", u"夏のセール開催", u"送料無料", u"セール最終日"});
-  SendMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(kCommand1Id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(Control(kCommand1Id)));
-  EXPECT_FALSE(window_.list1().IsSelected(0));
-  EXPECT_TRUE(window_.list1().IsSelected(1));
-  EXPECT_FALSE(window_.list1().IsSelected(2));
-  EXPECT_TRUE(window_.list1().IsSelected(3));
-  EXPECT_TRUE(window_.list1().IsVisible());
-  EXPECT_FALSE(window_.text2().IsVisible());
+  SendMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(kSearchButtonId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Control(kSearchButtonId)));
+  EXPECT_FALSE(window_.mail_pane().IsSelected(0));
+  EXPECT_TRUE(window_.mail_pane().IsSelected(1));
+  EXPECT_FALSE(window_.mail_pane().IsSelected(2));
+  EXPECT_TRUE(window_.mail_pane().IsSelected(3));
+  EXPECT_TRUE(window_.mail_pane().IsVisible());
+  EXPECT_FALSE(window_.keyword_box().IsVisible());
 }
 
-TEST_F(Form1WindowTest, EnterOnTheFocusedSearchButtonRunsTheSearch) {
-  window_.list2().AddItem(u"x");
+TEST_F(AppWindowTest, EnterOnTheFocusedSearchButtonRunsTheSearch) {
+  window_.keyword_list().AddItem(u"x");
   FillMail({u"a", u"x"});
   window_.Show(SW_SHOWNORMAL);
-  ASSERT_EQ(GetFocus(), Control(kCommand1Id));
-  MSG enter{Control(kCommand1Id), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  ASSERT_EQ(GetFocus(), Control(kSearchButtonId));
+  MSG enter{Control(kSearchButtonId), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
   EXPECT_TRUE(IsDialogMessageW(window_.hwnd(), &enter));
   PumpMessages();
-  EXPECT_TRUE(window_.list1().IsSelected(1));
+  EXPECT_TRUE(window_.mail_pane().IsSelected(1));
 }
 
-TEST_F(Form1WindowTest, EnterInTheKeywordBoxAddsItsTextAndLeavesTheBox) {
-  window_.text2().SetText(u"送料");
-  SendMessageW(Control(kText2Id), WM_KEYDOWN, VK_RETURN, 0);
-  SendMessageW(Control(kText2Id), WM_CHAR, L'\r', 0);
-  SendMessageW(Control(kText2Id), WM_KEYDOWN, 'A', 0);
-  ASSERT_EQ(window_.list2().Count(), 1);
-  EXPECT_EQ(window_.list2().ItemText(0), u"送料");
-  EXPECT_EQ(window_.text2().Text(), u"送料");
+TEST_F(AppWindowTest, EnterInTheKeywordBoxAddsItsTextAndLeavesTheBox) {
+  window_.keyword_box().SetText(u"送料");
+  SendMessageW(Control(kKeywordBoxId), WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageW(Control(kKeywordBoxId), WM_CHAR, L'\r', 0);
+  SendMessageW(Control(kKeywordBoxId), WM_KEYDOWN, 'A', 0);
+  ASSERT_EQ(window_.keyword_list().Count(), 1);
+  EXPECT_EQ(window_.keyword_list().ItemText(0), u"送料");
+  EXPECT_EQ(window_.keyword_box().Text(), u"送料");
 }
 
-TEST_F(Form1WindowTest, EnterInTheMailPaneReplacesItWithTheClipboardLines) {
+TEST_F(AppWindowTest, EnterInTheMailPaneReplacesItWithTheClipboardLines) {
   FillMail({u"old"});
   ASSERT_TRUE(clipboard_->SetText(u"a\r\nhttp://x.jp b\r\n"));
-  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_F5, 0);
-  EXPECT_EQ(window_.list1().Count(), 1);
-  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_RETURN, 0);
-  ASSERT_EQ(window_.list1().Count(), 3);
-  EXPECT_EQ(window_.list1().ItemText(0), u"a");
-  EXPECT_EQ(window_.list1().ItemText(1), u"http://x.jp b");
-  EXPECT_EQ(window_.list1().ItemText(2), u"");
-  EXPECT_TRUE(window_.list1().IsVisible());
+  SendMessageW(Control(kMailPaneId), WM_KEYDOWN, VK_F5, 0);
+  EXPECT_EQ(window_.mail_pane().Count(), 1);
+  SendMessageW(Control(kMailPaneId), WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_EQ(window_.mail_pane().Count(), 3);
+  EXPECT_EQ(window_.mail_pane().ItemText(0), u"a");
+  EXPECT_EQ(window_.mail_pane().ItemText(1), u"http://x.jp b");
+  EXPECT_EQ(window_.mail_pane().ItemText(2), u"");
+  EXPECT_TRUE(window_.mail_pane().IsVisible());
 }
 
-TEST_F(Form1WindowTest, TheMailPaneKeepsTheFocusWhileItIsRefilled) {
+TEST_F(AppWindowTest, TheMailPaneKeepsTheFocusWhileItIsRefilled) {
   window_.Show(SW_SHOWNORMAL);
-  SetFocus(Control(kList1Id));
-  ASSERT_EQ(GetFocus(), Control(kList1Id));
+  SetFocus(Control(kMailPaneId));
+  ASSERT_EQ(GetFocus(), Control(kMailPaneId));
   ASSERT_TRUE(clipboard_->SetText(u"a\r\nb"));
-  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_EQ(window_.list1().Count(), 2);
-  EXPECT_EQ(GetFocus(), Control(kList1Id));
+  SendMessageW(Control(kMailPaneId), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(window_.mail_pane().Count(), 2);
+  EXPECT_EQ(GetFocus(), Control(kMailPaneId));
 }
 
-TEST_F(Form1WindowTest, MovingToALineWithTheKeysCopiesItsAddress) {
+TEST_F(AppWindowTest, MovingToALineWithTheKeysCopiesItsAddress) {
   FillMail({u"top", u"詳しくは http://example.jp/a?b=1 をご覧ください"});
-  SendMessageW(Control(kList1Id), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(window_.list1().CurrentIndex(), 1);
-  EXPECT_EQ(window_.text1().Text(), u"http://example.jp/a?b=1");
+  SendMessageW(Control(kMailPaneId), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(window_.mail_pane().CurrentIndex(), 1);
+  EXPECT_EQ(window_.address_box().Text(), u"http://example.jp/a?b=1");
   EXPECT_EQ(clipboard_->Text(), u"http://example.jp/a?b=1");
 }
 
-TEST_F(Form1WindowTest, ClickingALineCopiesItsAddressAlsoWhenAlreadySelected) {
+TEST_F(AppWindowTest, ClickingALineCopiesItsAddressAlsoWhenAlreadySelected) {
   FillMail({u"top", u"see http://a.jp/x here", u"http://b.jp/"});
-  const HWND pane = Control(kList1Id);
-  const LPARAM line1 = PointIn(ItemRect(kList1Id, 1));
+  const HWND pane = Control(kMailPaneId);
+  const LPARAM line1 = PointIn(ItemRect(kMailPaneId, 1));
   SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, line1);
   SendMessageW(pane, WM_LBUTTONUP, 0, line1);
-  EXPECT_EQ(window_.text1().Text(), u"http://a.jp/x");
+  EXPECT_EQ(window_.address_box().Text(), u"http://a.jp/x");
 
   // Select another line as well, then click the selected line 1 again: the
   // release comes before the pointer moves, so it is a click, not a drag.
-  window_.list1().SetSelected(2);
-  window_.text1().SetText(u"");
+  window_.mail_pane().SetSelected(2);
+  window_.address_box().SetText(u"");
   ASSERT_TRUE(clipboard_->SetText(u"other"));
   PostMessageW(pane, WM_LBUTTONUP, 0, line1);
   SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, line1);
   PumpMessages();
-  EXPECT_EQ(window_.text1().Text(), u"http://a.jp/x");
+  EXPECT_EQ(window_.address_box().Text(), u"http://a.jp/x");
   EXPECT_EQ(clipboard_->Text(), u"http://a.jp/x");
-  EXPECT_TRUE(window_.list1().IsSelected(1));
-  EXPECT_FALSE(window_.list1().IsSelected(2));
+  EXPECT_TRUE(window_.mail_pane().IsSelected(1));
+  EXPECT_FALSE(window_.mail_pane().IsSelected(2));
 }
 
-TEST_F(Form1WindowTest, ClickingBelowTheLastLineCopiesNothing) {
+TEST_F(AppWindowTest, ClickingBelowTheLastLineCopiesNothing) {
   FillMail({u"http://a.jp/"});
-  window_.text1().SetText(u"kept");
-  const LPARAM below = MAKELPARAM(10, ItemRect(kList1Id, 0).bottom + 40);
-  SendMessageW(Control(kList1Id), WM_LBUTTONDOWN, MK_LBUTTON, below);
-  SendMessageW(Control(kList1Id), WM_LBUTTONUP, 0, below);
-  EXPECT_EQ(window_.text1().Text(), u"kept");
+  window_.address_box().SetText(u"kept");
+  const LPARAM below = MAKELPARAM(10, ItemRect(kMailPaneId, 0).bottom + 40);
+  SendMessageW(Control(kMailPaneId), WM_LBUTTONDOWN, MK_LBUTTON, below);
+  SendMessageW(Control(kMailPaneId), WM_LBUTTONUP, 0, below);
+  EXPECT_EQ(window_.address_box().Text(), u"kept");
 }
 
-TEST_F(Form1WindowTest, DoubleClickOnAKeywordRemovesIt) {
-  for (const char16_t* keyword : {u"a", u"b", u"c"}) window_.list2().AddItem(keyword);
+TEST_F(AppWindowTest, DoubleClickOnAKeywordRemovesIt) {
+  for (const char16_t* keyword : {u"a", u"b", u"c"}) window_.keyword_list().AddItem(keyword);
   RightClickSearchButton();
-  const HWND keywords = Control(kList2Id);
-  const LPARAM second = PointIn(ItemRect(kList2Id, 1));
+  const HWND keywords = Control(kKeywordListId);
+  const LPARAM second = PointIn(ItemRect(kKeywordListId, 1));
   SendMessageW(keywords, WM_LBUTTONDOWN, MK_LBUTTON, second);
   SendMessageW(keywords, WM_LBUTTONUP, 0, second);
   SendMessageW(keywords, WM_LBUTTONDBLCLK, MK_LBUTTON, second);
   SendMessageW(keywords, WM_LBUTTONUP, 0, second);
-  ASSERT_EQ(window_.list2().Count(), 2);
-  EXPECT_EQ(window_.list2().ItemText(0), u"a");
-  EXPECT_EQ(window_.list2().ItemText(1), u"c");
+  ASSERT_EQ(window_.keyword_list().Count(), 2);
+  EXPECT_EQ(window_.keyword_list().ItemText(0), u"a");
+  EXPECT_EQ(window_.keyword_list().ItemText(1), u"c");
 }
 
-TEST_F(Form1WindowTest, MinimumTrackingSizeIsTheMinimumOuterSize) {
+TEST_F(AppWindowTest, MinimumTrackingSizeIsTheMinimumOuterSize) {
   MINMAXINFO limits{};
   SendMessageW(window_.hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
   EXPECT_EQ(limits.ptMinTrackSize.x, TwipsToPixelsAtLeast(3300, window_.dpi()));
   EXPECT_EQ(limits.ptMinTrackSize.y, TwipsToPixelsAtLeast(1850, window_.dpi()));
 }
 
-TEST_F(Form1WindowTest, ATooSmallWindowIsHeldAtTheMinimum) {
+TEST_F(AppWindowTest, ATooSmallWindowIsHeldAtTheMinimum) {
   window_.Show(SW_SHOWNORMAL);
   SetWindowPos(window_.hwnd(), nullptr, 0, 0, 50, 30, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_GE(window_.window().OuterWidth(), 3300.0f);
   EXPECT_GE(window_.window().OuterHeight(), 1850.0f);
 }
 
-TEST_F(Form1WindowTest, ResizingKeepsTheMarginsInsideTheClientArea) {
+TEST_F(AppWindowTest, ResizingKeepsTheMarginsInsideTheClientArea) {
   window_.Show(SW_SHOWNORMAL);
   SetWindowPos(window_.hwnd(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
   const float width = window_.window().ClientWidth();
   const float height = window_.window().ClientHeight();
-  EXPECT_EQ(window_.command1().Left(), width - 1245);
-  EXPECT_EQ(window_.text1().Width(), width - 1410);
-  EXPECT_EQ(window_.list1().Width(), width - 150);
-  EXPECT_EQ(window_.list1().Height(), height - 570);
-  EXPECT_EQ(window_.list2().Height(), height - 570);
+  EXPECT_EQ(window_.search_button().Left(), width - 1245);
+  EXPECT_EQ(window_.address_box().Width(), width - 1410);
+  EXPECT_EQ(window_.mail_pane().Width(), width - 150);
+  EXPECT_EQ(window_.mail_pane().Height(), height - 570);
+  EXPECT_EQ(window_.keyword_list().Height(), height - 570);
   const RECT client = ClientPixels();
-  EXPECT_EQ(ChildRect(Control(kList1Id)).right, Px(width - 90));
-  EXPECT_LE(ChildRect(Control(kCommand1Id)).right, client.right);
+  EXPECT_EQ(ChildRect(Control(kMailPaneId)).right, Px(width - 90));
+  EXPECT_LE(ChildRect(Control(kSearchButtonId)).right, client.right);
 }
 
-TEST_F(Form1WindowTest, MinimisingChangesNothing) {
+TEST_F(AppWindowTest, MinimisingChangesNothing) {
   window_.Show(SW_SHOWNORMAL);
-  const float button_left = window_.command1().Left();
-  const float pane_width = window_.list1().Width();
+  const float button_left = window_.search_button().Left();
+  const float pane_width = window_.mail_pane().Width();
   ShowWindow(window_.hwnd(), SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(window_.hwnd()));
-  EXPECT_EQ(window_.command1().Left(), button_left);
-  EXPECT_EQ(window_.list1().Width(), pane_width);
+  EXPECT_EQ(window_.search_button().Left(), button_left);
+  EXPECT_EQ(window_.mail_pane().Width(), pane_width);
   EXPECT_FALSE(window_.window().SetOuterWidth(5000));
 }
 
-TEST_F(Form1WindowTest, ADpiChangeRescalesFontsAndControls) {
+TEST_F(AppWindowTest, ADpiChangeRescalesFontsAndControls) {
   window_.Show(SW_SHOWNORMAL);
   RightClickSearchButton();
   RECT outer{};
@@ -455,30 +455,30 @@ TEST_F(Form1WindowTest, ADpiChangeRescalesFontsAndControls) {
                reinterpret_cast<LPARAM>(&suggested));
 
   EXPECT_EQ(window_.dpi(), new_dpi);
-  EXPECT_EQ(FontOf(Control(kList1Id)).lfHeight, -MulDiv(975, new_dpi, 7200));
+  EXPECT_EQ(FontOf(Control(kMailPaneId)).lfHeight, -MulDiv(975, new_dpi, 7200));
   // Controls the layout does not touch are placed again from their twips.
-  const RECT keyword_box = ChildRect(Control(kText2Id));
+  const RECT keyword_box = ChildRect(Control(kKeywordBoxId));
   EXPECT_EQ(keyword_box.left, TwipsToPixels(60, new_dpi));
   EXPECT_EQ(keyword_box.right, TwipsToPixels(60 + 1395, new_dpi));
   EXPECT_EQ(keyword_box.bottom, TwipsToPixels(60 + 330, new_dpi));
   // And the layout ran for the new client area.
   const float width = window_.window().ClientWidth();
-  EXPECT_EQ(window_.command1().Left(), width - 1245);
-  EXPECT_EQ(ChildRect(Control(kCommand1Id)).left, TwipsToPixels(width - 1245, new_dpi));
-  EXPECT_EQ(window_.list1().Left(), 1515.0f);
+  EXPECT_EQ(window_.search_button().Left(), width - 1245);
+  EXPECT_EQ(ChildRect(Control(kSearchButtonId)).left, TwipsToPixels(width - 1245, new_dpi));
+  EXPECT_EQ(window_.mail_pane().Left(), 1515.0f);
 
   MINMAXINFO limits{};
   SendMessageW(window_.hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
   EXPECT_EQ(limits.ptMinTrackSize.x, TwipsToPixelsAtLeast(3300, new_dpi));
 }
 
-TEST_F(Form1WindowTest, ClosingRunsTheCloseHandlerOnceAndEndsTheWindow) {
+TEST_F(AppWindowTest, ClosingRunsTheCloseHandlerOnceAndEndsTheWindow) {
   SendMessageW(window_.hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(unloads_, 1);
   EXPECT_EQ(window_.hwnd(), nullptr);
 }
 
-TEST_F(Form1WindowTest, ShuttingDownRunsTheCloseHandlerOnce) {
+TEST_F(AppWindowTest, ShuttingDownRunsTheCloseHandlerOnce) {
   const HWND main = window_.hwnd();
   EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(unloads_, 1);
@@ -487,7 +487,7 @@ TEST_F(Form1WindowTest, ShuttingDownRunsTheCloseHandlerOnce) {
   EXPECT_FALSE(IsWindow(main));
 }
 
-TEST_F(Form1WindowTest, ACalledOffShutdownSavesAgainAtTheRealClose) {
+TEST_F(AppWindowTest, ACalledOffShutdownSavesAgainAtTheRealClose) {
   const HWND main = window_.hwnd();
   SendMessageW(main, WM_QUERYENDSESSION, 0, 0);
   SendMessageW(main, WM_ENDSESSION, FALSE, 0);
@@ -497,7 +497,7 @@ TEST_F(Form1WindowTest, ACalledOffShutdownSavesAgainAtTheRealClose) {
   EXPECT_EQ(unloads_, 2);
 }
 
-TEST_F(Form1WindowTest, SizeIsReportedInTwipsOfTheWindowsDpi) {
+TEST_F(AppWindowTest, SizeIsReportedInTwipsOfTheWindowsDpi) {
   RECT outer{};
   GetWindowRect(window_.hwnd(), &outer);
   EXPECT_EQ(window_.window().OuterWidth(), PixelsToTwips(outer.right - outer.left, window_.dpi()));
@@ -515,7 +515,7 @@ TEST_F(Form1WindowTest, SizeIsReportedInTwipsOfTheWindowsDpi) {
 // Alt+Space then a letter runs the entry with that letter; a letter two
 // entries share only moves between them, so ours must not take one of the
 // system's own (Alt+Space, C closes the window).
-TEST_F(Form1WindowTest, EverySystemMenuEntryHasALetterOfItsOwn) {
+TEST_F(AppWindowTest, EverySystemMenuEntryHasALetterOfItsOwn) {
   const HMENU menu = GetSystemMenu(window_.hwnd(), FALSE);
   std::map<wchar_t, std::vector<std::wstring>> entries_by_letter;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -525,7 +525,7 @@ TEST_F(Form1WindowTest, EverySystemMenuEntryHasALetterOfItsOwn) {
     while (amp && amp[1] == L'&') amp = wcschr(amp + 2, L'&');
     if (amp && amp[1]) entries_by_letter[towupper(amp[1])].push_back(text);
   }
-  EXPECT_GE(entries_by_letter.size(), 10u) << "the form's entries and the system's";
+  EXPECT_GE(entries_by_letter.size(), 10u) << "the program's entries and the system's";
   for (const auto& [letter, entries] : entries_by_letter) {
     EXPECT_EQ(entries.size(), 1u) << "letter " << static_cast<char>(letter);
   }

@@ -1,6 +1,6 @@
-// The form's commands in the window's system menu.
+// The window logic's commands in the window's system menu.
 
-#include "ui/win32/form1_window.h"
+#include "ui/win32/app_window.h"
 
 #include "ui/win32/wide_string.h"
 
@@ -18,14 +18,14 @@ UINT StateOf(const MenuItem& item) {
 
 }  // namespace
 
-void Form1Window::AddSystemMenuItems() {
+void AppWindow::AddSystemMenuItems() {
   const HMENU menu = GetSystemMenu(hwnd_, FALSE);
-  if (!menu || !form_ || GetMenuState(menu, kFirstMenuId, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+  if (!menu || !logic_ || GetMenuState(menu, kFirstMenuId, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
     return;
   }
   // Ours come first, the system's own (move, size, close) after them.
   UINT position = 0;
-  for (const MenuItem& item : form_->SystemMenu()) {
+  for (const MenuItem& item : logic_->SystemMenu()) {
     if (item.separator_before && position > 0) {
       InsertMenuW(menu, position++, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     }
@@ -41,9 +41,9 @@ void Form1Window::AddSystemMenuItems() {
   InsertMenuW(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
-void Form1Window::UpdateSystemMenuItems(HMENU menu) {
-  if (!form_ || menu != GetSystemMenu(hwnd_, FALSE)) return;
-  for (const MenuItem& item : form_->SystemMenu()) {
+void AppWindow::UpdateSystemMenuItems(HMENU menu) {
+  if (!logic_ || menu != GetSystemMenu(hwnd_, FALSE)) return;
+  for (const MenuItem& item : logic_->SystemMenu()) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STATE;
@@ -52,13 +52,13 @@ void Form1Window::UpdateSystemMenuItems(HMENU menu) {
   }
 }
 
-bool Form1Window::OnSystemCommand(WPARAM command) {
-  if (!form_) return false;
+bool AppWindow::OnSystemCommand(WPARAM command) {
+  if (!logic_) return false;
   const UINT id = static_cast<UINT>(command & 0xFFF0);
-  for (const MenuItem& item : form_->SystemMenu()) {
+  for (const MenuItem& item : logic_->SystemMenu()) {
     if (MenuIdOf(item.command) != id) continue;
     // Only what the menu offered: a disabled entry's command does nothing.
-    if (item.enabled) form_->RunMenuCommand(item.command);
+    if (item.enabled) logic_->RunMenuCommand(item.command);
     return true;
   }
   return false;

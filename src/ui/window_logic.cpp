@@ -1,0 +1,270 @@
+#include "ui/window_logic.h"
+
+#include "core/mail_text.h"
+#include "core/sender_pages.h"
+#include "core/url_chars.h"
+#include "core/version.h"
+#include "ui/keep_on_top.h"
+#include "ui/layout.h"
+#include "ui/texts.h"
+
+namespace vorenta {
+
+WindowLogic::WindowLogic(Platform& platform, SettingsStore& settings)
+    : p_(platform),
+      settings_(settings),
+      keyword_saving_(settings, platform.dialogs),
+      user_senders_(settings, platform.dialogs) {}
+
+void WindowLogic::ShowMail(std::u16string_view mail_text) {
+  // Line by line from the text itself: a large mail is never held twice.
+  MailLineReader lines(mail_text);
+  p_.mail_pane.ReplaceItems(lines);
+  highlighter_ = KeywordMatcher();
+}
+
+const KeywordMatcher& WindowLogic::PositionMatcher() const {
+  if (position_generation_ != keywords_generation_ || position_fold_ != options_.fuzzy_search) {
+    position_matcher_ = KeywordMatcher(Keywords(), options_.fuzzy_search);
+    position_generation_ = keywords_generation_;
+    position_fold_ = options_.fuzzy_search;
+  }
+  return position_matcher_;
+}
+
+int WindowLogic::FirstKeywordPositionIn(int line_index) const {
+  return PositionMatcher().FirstPosition(p_.mail_pane.ItemText(line_index));
+}
+
+std::vector<TextRange> WindowLogic::HighlightsIn(std::u16string_view line) const {
+  return highlighter_.Occurrences(line);
+}
+
+int WindowLogic::AddressRunLength(const std::u16string& s, int p) const { return UrlRunLength(s, p, url_chars_); }
+
+void WindowLogic::FillUrlChars() { url_chars_ = BuildUrlChars(); }
+
+void WindowLogic::OnSearchClick() {
+  // Every keyword at once, every line read once; the hits are selected in one
+  // go, adding to what was selected before.
+  KeywordMatcher matcher(Keywords(), options_.fuzzy_search);
+  std::vector<int> hits;
+  p_.mail_pane.ForEachItem([&](int index, std::u16string_view line) {
+    if (matcher.AnyIn(line)) hits.push_back(index);
+  });
+  highlighter_ = std::move(matcher);
+  p_.mail_pane.SelectItems(hits);
+}
+
+void WindowLogic::OnSearchButtonDown(int button, int shift) {
+  if (button == kButtonRight && shift == 0) ToggleKeywordPanel();
+  if (button == kButtonRight && shift == kShiftMask) OpenSenderPage();
+}
+
+void WindowLogic::OnMailLineClick() {
+  const std::u16string url = ExtractUrl(p_.mail_pane.ItemText(p_.mail_pane.CurrentIndex()), url_chars_);
+  if (url.empty()) return;
+  p_.address_box.SetText(url);
+  p_.clipboard.Clear();
+  p_.clipboard.SetText(p_.address_box.Text());
+}
+
+void WindowLogic::OnMailPaneKey(int key_code, int shift) {
+  if (key_code == kKeyEnter) {
+    // A clipboard held by another program is not an empty mail: keep the pane.
+    p_.clipboard.UseText([this](std::u16string_view text) { ShowMail(text); });
+  } else if (key_code == kKeyC && shift == kCtrlMask) {
+    CopySelectedLines();
+  } else if (key_code == kKeyA && shift == kCtrlMask) {
+    p_.mail_pane.SelectAll();
+  }
+}
+
+void WindowLogic::OnMailPaneDrop(const DropData& data) {
+  if (const auto text = data.Text()) ShowMail(*text);
+}
+
+void WindowLogic::OnKeywordBoxKey(int key_code, int /*shift*/) {
+  if (key_code != kKeyEnter) return;
+  p_.keyword_list.AddItem(p_.keyword_box.Text());
+  KeywordsChanged();
+}
+
+void WindowLogic::OnKeywordDoubleClick() { RemoveCurrentKeyword(); }
+
+void WindowLogic::OnKeywordListKey(int key_code, int shift) {
+  if (key_code == kKeyDelete && shift == 0) RemoveCurrentKeyword();
+}
+
+void WindowLogic::RemoveCurrentKeyword() {
+  const int current = p_.keyword_list.CurrentIndex();
+  if (current < 0 || current >= p_.keyword_list.Count()) return;
+  p_.keyword_list.RemoveItem(current);
+  KeywordsChanged();
+}
+
+void WindowLogic::KeywordsChanged() {
+  keywords_edited_ = true;
+  ++keywords_generation_;
+  // Saved at once: a program killed right after an edit loses nothing.
+  keyword_saving_.AfterEdit(Keywords());
+}
+
+bool WindowLogic::MayClose(bool may_ask) {
+  return keyword_saving_.MayClose(Keywords(), keywords_edited_, may_ask);
+}
+
+void WindowLogic::OnSearchButtonContextKey() { ToggleKeywordPanel(); }
+
+std::u16string WindowLogic::SelectedLinesText() const {
+  std::u16string text;
+  bool first = true;
+  for (const int index : p_.mail_pane.SelectedIndexes()) {
+    if (!first) text += u"\r\n";
+    text += p_.mail_pane.ItemText(index);
+    first = false;
+  }
+  return text;
+}
+
+void WindowLogic::CopySelectedLines() {
+  const std::vector<int> selected = p_.mail_pane.SelectedIndexes();
+  if (selected.empty()) return;
+  p_.clipboard.Clear();
+  p_.clipboard.SetText(SelectedLinesText());
+}
+
+void WindowLogic::LoadOptions() { options_ = settings_.LoadOptions(); }
+
+void WindowLogic::LoadSenders() { user_senders_.Load(); }
+
+void WindowLogic::ChangeOptions(const Options& options) {
+  // The choice holds for this run even when it cannot be kept for the next.
+  options_ = options;
+  const SaveOutcome outcome = settings_.SaveOptions(options_);
+  if (outcome) return;
+  p_.dialogs.Inform(texts::OptionsNotSaved(
+      {outcome.path, outcome.result.error, settings_.ErrorText(outcome.result)}));
+}
+
+std::vector<MenuItem> WindowLogic::SystemMenu() const {
+  const int current_keyword = p_.keyword_list.CurrentIndex();
+  const bool keyword_current =
+      IsKeywordPanelOpen() && current_keyword >= 0 && current_keyword < p_.keyword_list.Count();
+  return {
+      {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
+      {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
+      {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.mail_pane.SelectedIndexes().empty()},
+      {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
+       !user_senders_.PageFor(p_.mail_pane.ItemText(0)).empty()},
+      {MenuCommand::kRegisterSender, texts::kMenuRegisterSender,
+       user_senders_.CanRegister(p_.mail_pane.ItemText(0), p_.address_box.Text())},
+      {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
+      {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
+      {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
+       options_.remember_placement},
+      {MenuCommand::kAbout, texts::kMenuAbout, true, false, true},
+  };
+}
+
+void WindowLogic::RunMenuCommand(MenuCommand command) {
+  Options options = options_;
+  switch (command) {
+    case MenuCommand::kTogglePanel:
+      ToggleKeywordPanel();
+      return;
+    case MenuCommand::kRemoveKeyword:
+      if (IsKeywordPanelOpen()) RemoveCurrentKeyword();
+      return;
+    case MenuCommand::kCopyLines:
+      CopySelectedLines();
+      return;
+    case MenuCommand::kOpenSenderPage:
+      OpenSenderPage();
+      return;
+    case MenuCommand::kRegisterSender:
+      user_senders_.Register(p_.mail_pane.ItemText(0), p_.address_box.Text());
+      return;
+    case MenuCommand::kFuzzySearch:
+      options.fuzzy_search = !options.fuzzy_search;
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kAlwaysOnTop:
+      options.always_on_top = !options.always_on_top;
+      KeepOnTop(p_.system, p_.window, options.always_on_top ? 1 : 0);
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kRememberPlacement:
+      // Takes effect at the next start; the place is saved at every close.
+      options.remember_placement = !options.remember_placement;
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kAbout:
+      ShowAbout();
+      return;
+  }
+}
+
+void WindowLogic::ShowAbout() { p_.dialogs.Inform(texts::About(kVersionText, settings_.Folder())); }
+
+bool WindowLogic::IsKeywordPanelOpen() const { return p_.keyword_box.IsVisible(); }
+
+std::vector<std::u16string> WindowLogic::Keywords() const {
+  std::vector<std::u16string> keywords;
+  const int count = p_.keyword_list.Count();
+  keywords.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) keywords.push_back(p_.keyword_list.ItemText(i));
+  return keywords;
+}
+
+void WindowLogic::SetKeywords(const std::vector<std::u16string>& keywords) {
+  for (const auto& keyword : keywords) p_.keyword_list.AddItem(keyword);
+  ++keywords_generation_;
+}
+
+void WindowLogic::OnResize() {
+  using namespace layout;
+  MainWindow& window = p_.window;
+  if (window.OuterWidth() < kMinOuterWidth && !window.SetOuterWidth(kMinOuterWidth)) return;
+  const float client_width = window.ClientWidth();
+  p_.search_button.SetLeft(client_width - kButtonRightMargin);
+  // Right edges follow the client area; left edges stay where the panel
+  // toggle put them, so the layout is right whether the panel is open or not.
+  p_.address_box.SetWidth(client_width - kAddressBoxRightMargin - p_.address_box.Left());
+  p_.mail_pane.SetWidth(client_width - kMailPaneRightMargin - p_.mail_pane.Left());
+  if (window.OuterHeight() < kMinOuterHeight && !window.SetOuterHeight(kMinOuterHeight)) return;
+  const float client_height = window.ClientHeight();
+  p_.mail_pane.SetHeight(client_height - kListHeightMargin);
+  p_.keyword_list.SetHeight(client_height - kListHeightMargin);
+}
+
+void WindowLogic::ToggleKeywordPanel() {
+  using layout::kPanelGap;
+  if (!p_.keyword_box.IsVisible()) {
+    p_.keyword_box.Show();
+    p_.keyword_list.Show();
+    p_.address_box.SetLeft(p_.keyword_box.Width() + p_.address_box.Left() + kPanelGap);
+    p_.address_box.SetWidth(p_.address_box.Width() - p_.keyword_box.Width() - kPanelGap);
+    p_.mail_pane.SetLeft(p_.keyword_list.Width() + p_.mail_pane.Left() + kPanelGap);
+    p_.mail_pane.SetWidth(p_.mail_pane.Width() - p_.keyword_list.Width() - kPanelGap);
+  } else {
+    p_.keyword_box.Hide();
+    p_.keyword_list.Hide();
+    p_.address_box.SetLeft(p_.address_box.Left() - p_.keyword_box.Width() - kPanelGap);
+    p_.address_box.SetWidth(p_.keyword_box.Width() + p_.address_box.Width() + kPanelGap);
+    p_.mail_pane.SetLeft(p_.mail_pane.Left() - p_.keyword_list.Width() - kPanelGap);
+    p_.mail_pane.SetWidth(p_.keyword_list.Width() + p_.mail_pane.Width() + kPanelGap);
+  }
+}
+
+void WindowLogic::OpenSenderPage() {
+  const std::u16string page = user_senders_.PageFor(p_.mail_pane.ItemText(0));
+  if (page.empty()) return;
+  // Internet Explorer is gone from current Windows: fall back to the
+  // user's browser rather than doing nothing.
+  if (!p_.process.Start(BrowserCommandLine(page), kShowNoActivate)) {
+    p_.process.OpenWithDefaultBrowser(page);
+  }
+}
+
+}  // namespace vorenta
