@@ -13,12 +13,13 @@
 #include "settings/settings_store.h"
 #include "ui/window_logic.h"
 #include "ui/platform.h"
+#include "ui/texts.h"
 #include "ui/win32/app_window.h"
-#include "ui/win32/win32_clipboard.h"
-#include "ui/win32/win32_dialogs.h"
-#include "ui/win32/win32_files.h"
-#include "ui/win32/win32_process_starter.h"
-#include "ui/win32/win32_system_calls.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_process_starter.h"
+#include "platform/win32/win32_system_calls.h"
 
 namespace {
 
@@ -50,7 +51,8 @@ int Run(HINSTANCE instance, int show_command) {
   Win32ProcessStarter process;
   Win32Files files;
   Win32SystemCalls system;
-  Win32Dialogs dialogs(window.hwnd());
+  Win32Dialogs dialogs(window.hwnd(), {texts::kMessageTitle, texts::kButtonYes, texts::kButtonNo,
+                                        texts::kButtonCancel});
   Platform platform{window.search_button(),
                     window.mail_pane(),
                     window.keyword_list(),

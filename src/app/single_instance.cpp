@@ -1,8 +1,8 @@
 #include "app/single_instance.h"
 
 #include "app/logic/instance_key.h"
-#include "ui/win32/wide_string.h"
-#include "ui/win32/win32_files.h"
+#include "platform/win32/wide_string.h"
+#include "platform/win32/win32_files.h"
 
 namespace vorenta {
 

@@ -11,11 +11,11 @@ inline constexpr float kMinOuterHeight = 1850;
 inline constexpr float kClientWidth = 8565;
 inline constexpr float kClientHeight = 8040;
 
-// search_button left = client width - 1245.
+// The search button's left edge is 1245 short of the client's right edge.
 inline constexpr float kButtonRightMargin = 1245;
-// address_box ends 1350 short of the client's right edge (just before the button).
+// The address box ends 1350 short of the client's right edge (just before the button).
 inline constexpr float kAddressBoxRightMargin = 1350;
-// mail_pane ends 90 short of the client's right edge.
+// The mail pane ends 90 short of the client's right edge.
 inline constexpr float kMailPaneRightMargin = 90;
 // Both lists end 90 above the client's bottom edge (top 480).
 inline constexpr float kListHeightMargin = 570;

@@ -10,7 +10,7 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "core/ansi_codec.h"
-#include "settings/codec/reference_cp932_decode.h"
+#include "platform/codec/reference_cp932_decode.h"
 
 using namespace vorenta;
 

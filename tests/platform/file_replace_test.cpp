@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/memory/memory_files.h"
+#include "platform/memory/memory_files.h"
 
 namespace vorenta {
 namespace {

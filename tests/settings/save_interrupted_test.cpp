@@ -9,7 +9,7 @@
 
 #include "core/ansi_codec.h"
 #include "settings/settings_store.h"
-#include "ui/memory/memory_files.h"
+#include "platform/memory/memory_files.h"
 
 namespace vorenta {
 namespace {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/sender_pages.h"
-#include "ui/memory/memory_files.h"
+#include "platform/memory/memory_files.h"
 #include "ui/win32/twips.h"
-#include "ui/win32/win32_clipboard.h"
-#include "ui/win32/win32_system_calls.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_system_calls.h"
 #include "ui/win32/window_fonts.h"
 #include "win32_test_support.h"
 

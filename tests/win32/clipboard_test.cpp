@@ -1,4 +1,4 @@
-#include "ui/win32/win32_clipboard.h"
+#include "platform/win32/win32_clipboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/win32/global_text.h"
+#include "platform/win32/global_text.h"
 
 #include <gtest/gtest.h>
 

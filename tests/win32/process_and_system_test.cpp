@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/win32/win32_process_starter.h"
-#include "ui/win32/win32_system_calls.h"
+#include "platform/win32/win32_process_starter.h"
+#include "platform/win32/win32_system_calls.h"
 #include "win32_test_support.h"
 
 namespace vorenta {

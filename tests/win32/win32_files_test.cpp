@@ -15,8 +15,8 @@
 
 #include "core/ansi_codec.h"
 #include "settings/settings_store.h"
-#include "ui/win32/wide_string.h"
-#include "ui/win32/win32_files.h"
+#include "platform/win32/wide_string.h"
+#include "platform/win32/win32_files.h"
 
 namespace vorenta {
 namespace {

@@ -1,10 +1,12 @@
 #pragma once
 // Controls held in memory, keeping every promise the real ones make.
 
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "ui/controls.h"
 #include "ui/layout.h"
-#include "ui/platform.h"
 
 namespace vorenta {
 
@@ -69,6 +71,17 @@ class MemoryListBox : public MemoryControl<ListBox> {
   int current_ = kNoItem;
   int visible_changes_ = 0;
   int repaints_ = 0;
+};
+
+// The data of one drop: text, or none at all.
+class MemoryDropData : public DropData {
+ public:
+  MemoryDropData() = default;
+  explicit MemoryDropData(std::u16string text) : text_(std::move(text)) {}
+  std::optional<std::u16string> Text() const override { return text_; }
+
+ private:
+  std::optional<std::u16string> text_;
 };
 
 class MemoryTextBox : public MemoryControl<TextBox> {

@@ -2,10 +2,10 @@
 // The whole platform in memory, controls at their design places: what the
 // window logic runs against in tests and in the command-line driver.
 
+#include "platform/memory/memory_files.h"
+#include "platform/memory/memory_services.h"
 #include "ui/layout.h"
 #include "ui/memory/memory_controls.h"
-#include "ui/memory/memory_files.h"
-#include "ui/memory/memory_services.h"
 #include "ui/memory/memory_window.h"
 #include "ui/platform.h"
 

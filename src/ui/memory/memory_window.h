@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/platform.h"
+#include "ui/controls.h"
 
 namespace vorenta {
 

@@ -2,7 +2,7 @@
 
 #include "ui/win32/app_window.h"
 
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

@@ -12,7 +12,7 @@
 #include <commctrl.h>
 
 #include "ui/texts.h"
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

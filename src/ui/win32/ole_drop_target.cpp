@@ -1,6 +1,6 @@
 #include "ui/win32/ole_drop_target.h"
 
-#include "ui/win32/global_text.h"
+#include "platform/win32/global_text.h"
 
 namespace vorenta {
 

@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "ui/win32/global_text.h"
+#include "platform/win32/global_text.h"
 
 namespace vorenta {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/text_columns.h"
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

@@ -1,6 +1,6 @@
 #include "ui/win32/win32_text_box.h"
 
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

@@ -1,4 +1,4 @@
-#include "ui/win32/win32_system_calls.h"
+#include "platform/win32/win32_system_calls.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "ui/win32/win32_process_starter.h"
+#include "platform/win32/win32_process_starter.h"
 
 #include <windows.h>
 
 #include <shellapi.h>
 
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/platform.h"
+#include "platform/clipboard.h"
 
 namespace vorenta {
 

@@ -1,12 +1,15 @@
 #pragma once
-// Clipboard, drop data, process start and system calls held in memory; each
+// Clipboard, process start, dialogs and system calls held in memory; each
 // records what the program asked of it.
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "ui/platform.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/process_starter.h"
+#include "platform/system_calls.h"
 
 namespace vorenta {
 
@@ -26,16 +29,6 @@ class MemoryClipboard : public Clipboard {
  private:
   std::optional<std::u16string> text_;
   bool held_ = false;
-};
-
-class MemoryDropData : public DropData {
- public:
-  MemoryDropData() = default;
-  explicit MemoryDropData(std::u16string text) : text_(std::move(text)) {}
-  std::optional<std::u16string> Text() const override { return text_; }
-
- private:
-  std::optional<std::u16string> text_;
 };
 
 class MemoryProcessStarter : public ProcessStarter {

@@ -1,4 +1,4 @@
-#include "ui/memory/memory_files.h"
+#include "platform/memory/memory_files.h"
 
 #include <string>
 

@@ -1,11 +1,10 @@
-#include "ui/win32/win32_dialogs.h"
+#include "platform/win32/win32_dialogs.h"
 
 #include <commctrl.h>
 
 #include <string>
 
-#include "ui/texts.h"
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 
@@ -31,7 +30,7 @@ std::wstring Whole(const UserMessage& message) {
 }  // namespace
 
 void Win32Dialogs::Inform(const UserMessage& message) {
-  const std::wstring title = ToWide(texts::kMessageTitle);
+  const std::wstring title = ToWide(words_.title);
   const std::wstring heading = ToWide(message.heading);
   const std::wstring details = ToWide(message.details);
   if (const auto task_dialog = TaskDialogFunction()) {
@@ -51,7 +50,7 @@ void Win32Dialogs::Inform(const UserMessage& message) {
 }
 
 int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16string>& choices) {
-  const std::wstring title = ToWide(texts::kMessageTitle);
+  const std::wstring title = ToWide(words_.title);
   const std::wstring heading = ToWide(message.heading);
   const std::wstring details = ToWide(message.details);
   if (const auto task_dialog = TaskDialogFunction()) {
@@ -81,11 +80,11 @@ int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16s
   }
   // Without task dialogs: Yes, No and Cancel stand for the first three choices.
   std::wstring text = Whole(message) + L"\r\n";
-  const char16_t* const keys[] = {texts::kButtonYes, texts::kButtonNo, texts::kButtonCancel};
+  const std::u16string* const keys[] = {&words_.yes, &words_.no, &words_.cancel};
   for (size_t i = 0; i < choices.size() && i < 3; ++i) {
     std::wstring label = ToWide(choices[i]);
     label = label.substr(0, label.find(L'\n'));
-    text += L"\r\n" + ToWide(keys[i]) + L": " + label;
+    text += L"\r\n" + ToWide(*keys[i]) + L": " + label;
   }
   switch (MessageBoxW(owner_, text.c_str(), title.c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
     case IDYES:

@@ -1,6 +1,6 @@
-#include "ui/win32/win32_clipboard.h"
+#include "platform/win32/win32_clipboard.h"
 
-#include "ui/win32/global_text.h"
+#include "platform/win32/global_text.h"
 
 namespace vorenta {
 

@@ -2,7 +2,7 @@
 // Starting other programs: a command line, or a web address through the
 // shell's default browser.
 
-#include "ui/platform.h"
+#include "platform/process_starter.h"
 
 namespace vorenta {
 

@@ -1,11 +1,11 @@
-#include "ui/win32/win32_files.h"
+#include "platform/win32/win32_files.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <string>
 
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

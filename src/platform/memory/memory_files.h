@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/platform.h"
+#include "platform/files.h"
 
 namespace vorenta {
 

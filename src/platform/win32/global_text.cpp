@@ -1,9 +1,9 @@
-#include "ui/win32/global_text.h"
+#include "platform/win32/global_text.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/ansi_codec.h"
-#include "settings/codec/reference_cp932_decode.h"
+#include "platform/codec/reference_cp932_decode.h"
 
 namespace vorenta {
 namespace {

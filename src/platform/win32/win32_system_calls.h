@@ -1,7 +1,7 @@
 #pragma once
 // The raw system calls of start-up, passed straight to Windows.
 
-#include "ui/platform.h"
+#include "platform/system_calls.h"
 
 namespace vorenta {
 

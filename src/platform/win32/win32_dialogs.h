@@ -4,19 +4,30 @@
 
 #include <windows.h>
 
-#include "ui/platform.h"
+#include <string>
+#include <utility>
+
+#include "platform/dialogs.h"
 
 namespace vorenta {
 
+// The words dialogs need of their own, in the user's language.
+struct DialogWords {
+  std::u16string title;
+  // Without task dialogs the first three choices become these buttons.
+  std::u16string yes, no, cancel;
+};
+
 class Win32Dialogs : public Dialogs {
  public:
-  explicit Win32Dialogs(HWND owner) : owner_(owner) {}
+  Win32Dialogs(HWND owner, DialogWords words) : owner_(owner), words_(std::move(words)) {}
 
   void Inform(const UserMessage& message) override;
   int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
 
  private:
   HWND owner_;
+  DialogWords words_;
 };
 
 }  // namespace vorenta

@@ -1,4 +1,4 @@
-#include "ui/memory/memory_services.h"
+#include "platform/memory/memory_services.h"
 
 #include <algorithm>
 #include <cstring>

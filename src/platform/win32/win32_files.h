@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "ui/platform.h"
+#include "platform/files.h"
 
 namespace vorenta {
 

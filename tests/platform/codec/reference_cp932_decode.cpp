@@ -1,4 +1,4 @@
-#include "settings/codec/reference_cp932_decode.h"
+#include "platform/codec/reference_cp932_decode.h"
 
 #include <iconv.h>
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "core/ansi_codec.h"
-#include "ui/win32/wide_string.h"
+#include "platform/win32/wide_string.h"
 
 namespace vorenta {
 
