@@ -8,6 +8,7 @@
 #include "core/url_chars.h"
 #include "ui/window_logic.h"
 #include "ui/memory/memory_platform.h"
+#include "support/mail_lines.h"
 
 namespace vorenta {
 namespace {

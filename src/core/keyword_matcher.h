@@ -18,12 +18,6 @@ struct TextRange {
   bool operator==(const TextRange&) const = default;
 };
 
-// For test failure messages.
-template <typename Stream>
-Stream& operator<<(Stream& out, const TextRange& range) {
-  return out << '[' << range.begin << ',' << range.end << ')';
-}
-
 class KeywordMatcher {
  public:
   // Matches nothing.

@@ -2,14 +2,6 @@
 
 namespace vorenta {
 
-std::vector<std::u16string> SplitMailText(const std::u16string& mail_text) {
-  std::vector<std::u16string> lines;
-  MailLineReader reader(mail_text);
-  std::u16string_view line;
-  while (reader.Next(line)) lines.emplace_back(line);
-  return lines;
-}
-
 bool MailLineReader::Next(std::u16string_view& line) {
   if (done_ || text_.empty()) return false;
   const size_t cr = text_.find(u'\r', pos_);

@@ -5,11 +5,6 @@
 
 namespace vorenta {
 
-// The lines of a mail as the mail pane shows them: every LF is deleted first
-// (so LF alone is not a line break), then the text is split at each CR. An
-// empty text has no lines; a CR at the end gives an empty last line.
-std::vector<std::u16string> SplitMailText(const std::u16string& mail_text);
-
 // Something that hands out lines one at a time.
 class LineSource {
  public:
@@ -18,8 +13,26 @@ class LineSource {
   virtual bool Next(std::u16string_view& line) = 0;
 };
 
-// The lines SplitMailText gives, read one at a time from the text without
-// copying it: a large mail is never held twice.
+// Lines that are already apart, handed out one at a time.
+class ItemLines : public LineSource {
+ public:
+  explicit ItemLines(const std::vector<std::u16string>& items) : items_(items) {}
+  bool Next(std::u16string_view& line) override {
+    if (next_ >= items_.size()) return false;
+    line = items_[next_++];
+    return true;
+  }
+
+ private:
+  const std::vector<std::u16string>& items_;
+  size_t next_ = 0;
+};
+
+// The lines of a mail as the mail pane shows them, read one at a time from
+// the text without copying it (a large mail is never held twice): every LF
+// is deleted first (so LF alone is not a line break), then the text is split
+// at each CR. An empty text has no lines; a CR at the end gives an empty
+// last line.
 class MailLineReader : public LineSource {
  public:
   explicit MailLineReader(std::u16string_view mail_text) : text_(mail_text) {}

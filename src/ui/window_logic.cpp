@@ -24,12 +24,11 @@ void WindowLogic::ShowMail(std::u16string_view mail_text) {
 }
 
 const KeywordMatcher& WindowLogic::PositionMatcher() const {
-  if (position_generation_ != keywords_generation_ || position_fold_ != options_.fuzzy_search) {
-    position_matcher_ = KeywordMatcher(Keywords(), options_.fuzzy_search);
-    position_generation_ = keywords_generation_;
+  if (!position_matcher_ || position_fold_ != options_.fuzzy_search) {
+    position_matcher_.emplace(keywords_, options_.fuzzy_search);
     position_fold_ = options_.fuzzy_search;
   }
-  return position_matcher_;
+  return *position_matcher_;
 }
 
 int WindowLogic::FirstKeywordPositionIn(int line_index) const {
@@ -47,7 +46,7 @@ void WindowLogic::FillUrlChars() { url_chars_ = BuildUrlChars(); }
 void WindowLogic::OnSearchClick() {
   // Every keyword at once, every line read once; the hits are selected in one
   // go, adding to what was selected before.
-  KeywordMatcher matcher(Keywords(), options_.fuzzy_search);
+  KeywordMatcher matcher(keywords_, options_.fuzzy_search);
   std::vector<int> hits;
   p_.mail_pane.ForEachItem([&](int index, std::u16string_view line) {
     if (matcher.AnyIn(line)) hits.push_back(index);
@@ -86,7 +85,8 @@ void WindowLogic::OnMailPaneDrop(const DropData& data) {
 
 void WindowLogic::OnKeywordBoxKey(int key_code, int /*shift*/) {
   if (key_code != kKeyEnter) return;
-  p_.keyword_list.AddItem(p_.keyword_box.Text());
+  keywords_.push_back(p_.keyword_box.Text());
+  p_.keyword_list.AddItem(keywords_.back());
   KeywordsChanged();
 }
 
@@ -98,20 +98,21 @@ void WindowLogic::OnKeywordListKey(int key_code, int shift) {
 
 void WindowLogic::RemoveCurrentKeyword() {
   const int current = p_.keyword_list.CurrentIndex();
-  if (current < 0 || current >= p_.keyword_list.Count()) return;
+  if (current < 0 || current >= static_cast<int>(keywords_.size())) return;
+  keywords_.erase(keywords_.begin() + current);
   p_.keyword_list.RemoveItem(current);
   KeywordsChanged();
 }
 
 void WindowLogic::KeywordsChanged() {
   keywords_edited_ = true;
-  ++keywords_generation_;
+  position_matcher_.reset();
   // Saved at once: a program killed right after an edit loses nothing.
-  keyword_saving_.AfterEdit(Keywords());
+  keyword_saving_.AfterEdit(keywords_);
 }
 
 bool WindowLogic::MayClose(bool may_ask) {
-  return keyword_saving_.MayClose(Keywords(), keywords_edited_, may_ask);
+  return keyword_saving_.MayClose(keywords_, keywords_edited_, may_ask);
 }
 
 void WindowLogic::OnSearchButtonContextKey() { ToggleKeywordPanel(); }
@@ -150,7 +151,8 @@ void WindowLogic::ChangeOptions(const Options& options) {
 std::vector<MenuItem> WindowLogic::SystemMenu() const {
   const int current_keyword = p_.keyword_list.CurrentIndex();
   const bool keyword_current =
-      IsKeywordPanelOpen() && current_keyword >= 0 && current_keyword < p_.keyword_list.Count();
+      IsKeywordPanelOpen() && current_keyword >= 0 &&
+      current_keyword < static_cast<int>(keywords_.size());
   return {
       {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
       {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
@@ -209,17 +211,11 @@ void WindowLogic::ShowAbout() { p_.dialogs.Inform(texts::About(kVersionText, set
 
 bool WindowLogic::IsKeywordPanelOpen() const { return p_.keyword_box.IsVisible(); }
 
-std::vector<std::u16string> WindowLogic::Keywords() const {
-  std::vector<std::u16string> keywords;
-  const int count = p_.keyword_list.Count();
-  keywords.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) keywords.push_back(p_.keyword_list.ItemText(i));
-  return keywords;
-}
-
 void WindowLogic::SetKeywords(const std::vector<std::u16string>& keywords) {
-  for (const auto& keyword : keywords) p_.keyword_list.AddItem(keyword);
-  ++keywords_generation_;
+  keywords_ = keywords;
+  position_matcher_.reset();
+  ItemLines lines(keywords_);
+  p_.keyword_list.ReplaceItems(lines);
 }
 
 void WindowLogic::OnResize() {

@@ -3,6 +3,7 @@
 // platform operations so that it runs on real controls and on the in-memory
 // model alike.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,9 @@ class WindowLogic {
   bool IsKeywordPanelOpen() const;
   // True once the user added or removed a keyword during this run.
   bool KeywordsEdited() const { return keywords_edited_; }
-  std::vector<std::u16string> Keywords() const;
+  // The keyword list, which the keyword list box shows.
+  const std::vector<std::u16string>& Keywords() const { return keywords_; }
+  // Replaces the list (at start).
   void SetKeywords(const std::vector<std::u16string>& keywords);
 
   void LoadOptions();
@@ -97,11 +100,9 @@ class WindowLogic {
   Options options_;
   std::vector<char16_t> url_chars_;
   bool keywords_edited_ = false;
-  // Bumped at every change of the keyword list: FirstKeywordPositionIn's matcher is built
-  // again only then.
-  int keywords_generation_ = 0;
-  mutable KeywordMatcher position_matcher_;
-  mutable int position_generation_ = -1;
+  std::vector<std::u16string> keywords_;
+  // Built at the first question after a change of the list or of the fold.
+  mutable std::optional<KeywordMatcher> position_matcher_;
   mutable bool position_fold_ = false;
   KeywordMatcher highlighter_;
 };

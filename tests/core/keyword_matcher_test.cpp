@@ -8,7 +8,8 @@
 #include <random>
 
 #include "core/fold.h"
-#include "core/keyword_match.h"
+#include "support/keyword_match.h"
+#include "support/mail_lines.h"
 
 namespace vorenta {
 namespace {

@@ -1,4 +1,5 @@
 #include "core/mail_text.h"
+#include "support/mail_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The fuzzy search option and the highlights of what the search found.
 
 #include "window_logic_fixture.h"
+#include "support/mail_lines.h"
 
 namespace vorenta {
 namespace {

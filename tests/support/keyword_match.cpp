@@ -1,4 +1,4 @@
-#include "core/keyword_match.h"
+#include "support/keyword_match.h"
 
 namespace vorenta {
 
