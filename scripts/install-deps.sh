@@ -12,7 +12,7 @@ packages=(
   fonts-ipafont-gothic locales
   clang-format
   clang-14 libclang-rt-14-dev
-  python3-markdown
+  python3 python3-markdown
 )
 
 missing=()

@@ -10,33 +10,19 @@
 #include "app/logic/startup.h"
 #include "app/single_instance.h"
 #include "core/ansi_codec.h"
-#include "settings/settings_store.h"
-#include "ui/window_logic.h"
-#include "ui/platform.h"
-#include "ui/texts.h"
-#include "ui/win32/app_window.h"
+#include "platform/win32/scoped_win32.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_process_starter.h"
 #include "platform/win32/win32_system_calls.h"
+#include "settings/settings_store.h"
+#include "ui/platform.h"
+#include "ui/texts.h"
+#include "ui/win32/app_window.h"
+#include "ui/window_logic.h"
 
 namespace {
-
-// Drag and drop and the shell need OLE on the window's thread.
-class OleSession {
- public:
-  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~OleSession() {
-    if (ok_) OleUninitialize();
-  }
-  OleSession(const OleSession&) = delete;
-  OleSession& operator=(const OleSession&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  bool ok_;
-};
 
 int Run(HINSTANCE instance, int show_command) {
   using namespace vorenta;
@@ -52,7 +38,7 @@ int Run(HINSTANCE instance, int show_command) {
   Win32Files files;
   Win32SystemCalls system;
   Win32Dialogs dialogs(window.hwnd(), {texts::kMessageTitle, texts::kButtonYes, texts::kButtonNo,
-                                        texts::kButtonCancel});
+                                       texts::kButtonCancel});
   Platform platform{window.search_button(),
                     window.mail_pane(),
                     window.keyword_list(),
@@ -68,8 +54,7 @@ int Run(HINSTANCE instance, int show_command) {
   WindowLogic logic(platform, settings);
 
   window.Attach(logic, [&](bool may_ask) {
-    return RunShutDown(logic, settings,
-                            may_ask ? CloseReason::kUser : CloseReason::kSessionEnding);
+    return RunShutDown(logic, settings, may_ask ? CloseReason::kUser : CloseReason::kSessionEnding);
   });
   RunStartUp(logic, settings, *codec);
   window.Show(show_command);
@@ -86,7 +71,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     single_instance.ActivateTheOther(vorenta::kWindowClass);
     return 0;
   }
-  // Without OLE the window still works; only drops are not taken.
-  OleSession ole;
+  // Drag and drop and the shell need OLE on the window's thread; without it
+  // the window still works, only drops are not taken.
+  const vorenta::OleSession ole;
   return Run(instance, show_command);
 }

@@ -41,29 +41,13 @@ bool AllZero(const void* bytes, size_t size) {
   return true;
 }
 
-class FolderHandle {
- public:
-  explicit FolderHandle(const std::wstring& folder)
-      : h_(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
-  ~FolderHandle() {
-    if (ok()) CloseHandle(h_);
-  }
-  FolderHandle(const FolderHandle&) = delete;
-  FolderHandle& operator=(const FolderHandle&) = delete;
-  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
 // The folder as the volume knows it, the same for every spelling of it: a
 // subst or mapped drive, a UNC path, a junction or symbolic link, an 8.3
 // name. Its file ID, else the final path, else the text upper-cased.
 std::wstring FolderKey(const std::wstring& folder) {
-  const FolderHandle handle(folder);
+  const UniqueHandle handle(CreateFileW(
+      folder.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (handle.ok()) {
     FILE_ID_INFO id{};
     if (GetFileInformationByHandleEx(handle.get(), FileIdInfo, &id, sizeof id) &&
@@ -99,13 +83,11 @@ std::wstring FolderOf(const std::wstring& path) {
 std::wstring ProcessFolderKeyOf(HWND window) {
   DWORD process_id = 0;
   GetWindowThreadProcessId(window, &process_id);
-  const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
-  if (!process) return {};
+  const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
+  if (!process.ok()) return {};
   std::wstring path(kMaxPathChars, L'\0');
   DWORD size = kMaxPathChars;
-  const bool ok = QueryFullProcessImageNameW(process, 0, path.data(), &size) != FALSE;
-  CloseHandle(process);
-  if (!ok) return {};
+  if (!QueryFullProcessImageNameW(process.get(), 0, path.data(), &size)) return {};
   path.resize(size);
   return FolderKey(FolderOf(path));
 }
@@ -134,12 +116,8 @@ SingleInstance::SingleInstance() {
   if (folder.empty()) return;
   folder_key_ = FolderKey(ToWide(folder));
   const std::wstring name = ToWide(InstanceMutexName(FromWide(folder_key_)));
-  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
-  another_running_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-SingleInstance::~SingleInstance() {
-  if (mutex_) CloseHandle(mutex_);
+  mutex_.Reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+  another_running_ = mutex_.ok() && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 void SingleInstance::ActivateTheOther(const wchar_t* window_class) const {

@@ -6,13 +6,14 @@
 
 #include <string>
 
+#include "platform/win32/scoped_win32.h"
+
 namespace vorenta {
 
 class SingleInstance {
  public:
   // Claims the executable's folder for this process.
   SingleInstance();
-  ~SingleInstance();
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -24,7 +25,7 @@ class SingleInstance {
 
  private:
   std::wstring folder_key_;
-  HANDLE mutex_ = nullptr;
+  UniqueHandle mutex_;
   bool another_running_ = false;
 };
 

@@ -1,29 +1,11 @@
 #include "message_dialogs.h"
 
 #include "text_convert.h"
+#include "windows_of_process.h"
 
 namespace vorenta_e2e {
 
 namespace {
-
-struct DialogSearch {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  wchar_t class_name[16] = {};
-  GetClassNameW(hwnd, class_name, 16);
-  if (owner != search->process_id || !IsWindowVisible(hwnd) ||
-      std::wstring(class_name) != L"#32770") {
-    return TRUE;
-  }
-  search->found = hwnd;
-  return FALSE;
-}
 
 std::u16string TextOf(HWND control) {
   const int length = GetWindowTextLengthW(control);
@@ -58,9 +40,7 @@ BOOL CALLBACK MatchButton(HWND control, LPARAM param) {
 }  // namespace
 
 HWND FindDialogOf(DWORD process_id) {
-  DialogSearch search{process_id, nullptr};
-  EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return vorenta::testing::FindTopLevelWindow(process_id, L"#32770");
 }
 
 std::u16string DialogText(HWND dialog) {

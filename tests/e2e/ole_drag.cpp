@@ -2,72 +2,17 @@
 
 #include <ole2.h>
 
-#include <shlobj.h>
-#include "ui/win32/com_object.h"
-
 #include <atomic>
-#include <cstring>
 
+#include "fake_data_object.h"
 #include "real_input.h"
 #include "text_convert.h"
 #include "wait_until.h"
+#include "windows_of_process.h"
 
 namespace vorenta_e2e {
 
 namespace {
-
-class DataObject final : public vorenta::ComObject<IDataObject> {
- public:
-  explicit DataObject(std::vector<OfferedFormat> formats) : formats_(std::move(formats)) {}
-
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* wanted, STGMEDIUM* medium) override {
-    const OfferedFormat* offered = Find(wanted);
-    if (!offered) return DV_E_FORMATETC;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, offered->bytes.size());
-    if (!memory) return E_OUTOFMEMORY;
-    std::memcpy(GlobalLock(memory), offered->bytes.data(), offered->bytes.size());
-    GlobalUnlock(memory);
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
-    medium->pUnkForRelease = nullptr;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* wanted) override {
-    return Find(wanted) ? S_OK : DV_E_FORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
-    out->ptd = nullptr;
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override {
-    if (direction != DATADIR_GET) return E_NOTIMPL;
-    std::vector<FORMATETC> list;
-    for (const OfferedFormat& f : formats_) {
-      list.push_back(FORMATETC{f.format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
-    }
-    return SHCreateStdEnumFmtEtc(static_cast<UINT>(list.size()), list.data(), out);
-  }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
-    return OLE_E_ADVISENOTSUPPORTED;
-  }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
-    return OLE_E_ADVISENOTSUPPORTED;
-  }
-
- private:
-  const OfferedFormat* Find(const FORMATETC* wanted) const {
-    if (!(wanted->tymed & TYMED_HGLOBAL) || wanted->dwAspect != DVASPECT_CONTENT) return nullptr;
-    for (const OfferedFormat& f : formats_) {
-      if (f.format == wanted->cfFormat) return &f;
-    }
-    return nullptr;
-  }
-
-  std::vector<OfferedFormat> formats_;
-};
 
 class DropSource final : public IDropSource {
  public:
@@ -110,7 +55,8 @@ constexpr wchar_t kSourceClass[] = L"VorentaE2eDragSource";
 LRESULT CALLBACK SourceWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_LBUTTONDOWN) {
     auto* job = reinterpret_cast<DragJob*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    auto* data = new DataObject(job->formats);
+    auto* data = new vorenta::testing::FakeDataObject();
+    for (const OfferedFormat& offered : job->formats) data->Offer(offered.format, offered.bytes);
     DropSource source;
     job->started = true;
     job->outcome.started = true;
@@ -142,11 +88,7 @@ DWORD WINAPI DragThread(void* param) {
                               nullptr, nullptr, window_class.hInstance, nullptr);
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(job));
   job->source_window = hwnd;
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  vorenta::testing::RunMessageLoop();
   OleUninitialize();
   return 0;
 }

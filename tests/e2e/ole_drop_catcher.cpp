@@ -5,6 +5,7 @@
 #include "ui/win32/com_object.h"
 
 #include "text_convert.h"
+#include "windows_of_process.h"
 
 namespace vorenta_e2e {
 
@@ -108,11 +109,7 @@ DWORD WINAPI DropCatcher::Run(void* param) {
   if (hwnd && RegisterDragDrop(hwnd, target) == S_OK) self->window_ = hwnd;
   target->Release();
   SetEvent(self->created_);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  vorenta::testing::RunMessageLoop();
   OleUninitialize();
   return 0;
 }

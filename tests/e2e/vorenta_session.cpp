@@ -9,33 +9,13 @@
 #include "file_bytes.h"
 #include "program_paths.h"
 #include "text_convert.h"
+#include "windows_of_process.h"
 
 namespace vorenta_e2e {
 
 namespace {
 
 std::string Narrow(const std::wstring& s) { return Utf8(U16(s)); }
-
-struct WindowSearch {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  if (owner != search->process_id || !IsWindowVisible(hwnd)) return TRUE;
-  wchar_t caption[64] = {};
-  GetWindowTextW(hwnd, caption, 64);
-  if (std::wstring(caption) != L"Vorenta") return TRUE;
-  // Not a message box, whose title is the program's name too.
-  wchar_t class_name[64] = {};
-  GetClassNameW(hwnd, class_name, 64);
-  if (std::wstring(class_name) != L"VorentaForm1") return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
 
 }  // namespace
 
@@ -123,23 +103,24 @@ void VorentaSession::Launch(PROCESS_INFORMATION& process, const std::wstring& ex
 
 void VorentaSession::FindWindowOfProcess() {
   WaitForInputIdle(process_.hProcess, 15000);
-  WindowSearch search{process_.dwProcessId, nullptr};
+  HWND found = nullptr;
   WaitUntil(
       [&] {
-        EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !IsRunning();
+        // By its class as well: a message box has the program's name as its title.
+        found =
+            vorenta::testing::FindTopLevelWindow(process_.dwProcessId, L"VorentaForm1", L"Vorenta");
+        return found != nullptr || !IsRunning();
       },
       std::chrono::seconds(20));
   DWORD exit_code = 0;
-  if (!search.found && GetExitCodeProcess(process_.hProcess, &exit_code) &&
-      exit_code != STILL_ACTIVE) {
+  if (!found && GetExitCodeProcess(process_.hProcess, &exit_code) && exit_code != STILL_ACTIVE) {
     char message[80];
     std::snprintf(message, sizeof message, "Vorenta ended with code 0x%lX before showing a window",
                   exit_code);
     throw std::runtime_error(message);
   }
-  if (!search.found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
-  window_ = search.found;
+  if (!found) throw std::runtime_error("Vorenta showed no window named \"Vorenta\"");
+  window_ = found;
 }
 
 bool VorentaSession::BringToFront() {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "windows_of_process.h"
+
 namespace vorenta_e2e {
 
 inline constexpr std::chrono::milliseconds kDefaultTimeout{10000};
@@ -16,11 +18,7 @@ inline constexpr std::chrono::milliseconds kDefaultTimeout{10000};
 inline void PumpFor(std::chrono::milliseconds duration) {
   const ULONGLONG end = GetTickCount64() + duration.count();
   for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    vorenta::testing::DispatchPending();
     const ULONGLONG now = GetTickCount64();
     if (now >= end) return;
     MsgWaitForMultipleObjects(0, nullptr, FALSE,

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace vorenta::testing {
 
 namespace {
@@ -42,44 +40,11 @@ HostWindow::~HostWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 RECT ChildRect(HWND child) {
   RECT r{};
   GetWindowRect(child, &r);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
   return r;
-}
-
-HRESULT FakeDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
-  ++get_data_calls_;
-  if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-  medium->tymed = TYMED_HGLOBAL;
-  medium->hGlobal = GlobalWithBytes(formats_[format->cfFormat]);
-  medium->pUnkForRelease = nullptr;
-  return medium->hGlobal ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT FakeDataObject::QueryGetData(FORMATETC* format) {
-  if (!format || !(format->tymed & TYMED_HGLOBAL)) return DV_E_TYMED;
-  return formats_.count(format->cfFormat) ? S_OK : DV_E_FORMATETC;
-}
-
-HGLOBAL GlobalWithBytes(const std::string& bytes) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  if (!memory) return nullptr;
-  if (!bytes.empty()) {
-    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-    GlobalUnlock(memory);
-  }
-  return memory;
 }
 
 std::string WideBytes(const std::u16string& text) {

@@ -3,45 +3,25 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/scoped_win32.h"
 #include "platform/win32/wide_string.h"
 
 namespace vorenta {
 
 namespace {
 
-// Locks the block for the lifetime of the object.
-class LockedGlobal {
- public:
-  explicit LockedGlobal(HGLOBAL memory)
-      : memory_(memory),
-        data_(memory ? GlobalLock(memory) : nullptr),
-        size_(data_ ? GlobalSize(memory) : 0) {}
-  ~LockedGlobal() {
-    if (data_) GlobalUnlock(memory_);
-  }
-  LockedGlobal(const LockedGlobal&) = delete;
-  LockedGlobal& operator=(const LockedGlobal&) = delete;
-
-  const void* data() const { return data_; }
-  SIZE_T size() const { return size_; }
-
- private:
-  HGLOBAL memory_;
-  void* data_;
-  SIZE_T size_;
-};
-
 HGLOBAL CopyToGlobal(const void* bytes, SIZE_T size) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
   if (!memory) return nullptr;
-  void* target = GlobalLock(memory);
-  if (!target) {
-    GlobalFree(memory);
-    return nullptr;
+  {
+    const LockedGlobal target(memory);
+    if (target.data()) {
+      std::memcpy(target.data(), bytes, size);
+      return memory;
+    }
   }
-  std::memcpy(target, bytes, size);
-  GlobalUnlock(memory);
-  return memory;
+  GlobalFree(memory);
+  return nullptr;
 }
 
 }  // namespace

@@ -1,17 +1,9 @@
 #include "platform/win32/win32_clipboard.h"
 
 #include "platform/win32/global_text.h"
+#include "platform/win32/scoped_win32.h"
 
 namespace vorenta {
-
-namespace {
-
-class ClipboardCloser {
- public:
-  ~ClipboardCloser() { CloseClipboard(); }
-};
-
-}  // namespace
 
 bool Win32Clipboard::Open() {
   for (int attempt = 0; attempt < retry_.attempts; ++attempt) {
@@ -23,7 +15,7 @@ bool Win32Clipboard::Open() {
 
 std::optional<std::u16string> Win32Clipboard::Text() {
   if (!Open()) return std::nullopt;
-  ClipboardCloser closer;
+  ClipboardOpened opened;
   if (HANDLE wide = GetClipboardData(CF_UNICODETEXT)) return ReadWideText(wide);
   if (HANDLE ansi = GetClipboardData(CF_TEXT)) return ReadAnsiText(ansi);
   return std::u16string();
@@ -31,7 +23,7 @@ std::optional<std::u16string> Win32Clipboard::Text() {
 
 bool Win32Clipboard::UseText(const std::function<void(std::u16string_view)>& use) {
   if (!Open()) return false;
-  ClipboardCloser closer;
+  ClipboardOpened opened;
   if (HANDLE wide = GetClipboardData(CF_UNICODETEXT)) {
     UseWideText(wide, use);
   } else if (HANDLE ansi = GetClipboardData(CF_TEXT)) {
@@ -44,7 +36,7 @@ bool Win32Clipboard::UseText(const std::function<void(std::u16string_view)>& use
 
 bool Win32Clipboard::Clear() {
   if (!Open()) return false;
-  ClipboardCloser closer;
+  ClipboardOpened opened;
   return EmptyClipboard() != FALSE;
 }
 
@@ -55,7 +47,7 @@ bool Win32Clipboard::SetText(const std::u16string& text) {
     GlobalFree(memory);
     return false;
   }
-  ClipboardCloser closer;
+  ClipboardOpened opened;
   // Emptying makes the owner window the clipboard's owner, which setting
   // data requires.
   if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {

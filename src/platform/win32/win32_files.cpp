@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/scoped_win32.h"
 #include "platform/win32/wide_string.h"
 
 namespace vorenta {
@@ -16,25 +17,6 @@ constexpr DWORD kMaxPathChars = 32768;
 // Files beyond this are refused rather than read into memory.
 constexpr LONGLONG kMaxReadBytes = 1LL << 30;
 constexpr DWORD kMaxChunk = 1u << 24;
-
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  ~Handle() { Close(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-  bool Close() {
-    if (!ok()) return true;
-    const bool closed = CloseHandle(h_) != FALSE;
-    h_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE h_;
-};
 
 // The form of a full path that the file functions take at any length: with
 // the \\?\ prefix once the path, or a name made beside it, may pass MAX_PATH
@@ -54,8 +36,8 @@ std::wstring LongPath(const std::wstring& path) {
 // Creates a new file (never an existing one) and writes the bytes to disk. A
 // file it created and could not complete is deleted again. The error, or 0.
 DWORD WriteWholeNewFile(const std::wstring& path, const std::string& bytes) {
-  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) {
     const DWORD error = GetLastError();
     return error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error;
@@ -140,7 +122,7 @@ bool ReadUntilFullOrEnd(HANDLE file, std::string& bytes, size_t& done) {
 }  // namespace
 
 FileContent Win32Files::Read(const std::u16string& path) const {
-  Handle file(OpenForReading(path));
+  UniqueHandle file(OpenForReading(path));
   if (!file.ok()) return OpenFailure();
   // The size is only a hint: the file is read to its end, however long it
   // has become meanwhile (or whatever a special file claims).
@@ -167,7 +149,7 @@ FileContent Win32Files::Read(const std::u16string& path) const {
 }
 
 FileContent Win32Files::ReadStart(const std::u16string& path, std::size_t max_bytes) const {
-  Handle file(OpenForReading(path));
+  UniqueHandle file(OpenForReading(path));
   if (!file.ok()) return OpenFailure();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return ReadFailure();
@@ -195,13 +177,10 @@ namespace {
 // denied", as does one the user may not make: only an open for deletion,
 // which every open handle must share, tells the two apart.
 DWORD CauseOfDeniedRename(const std::wstring& target) {
-  const HANDLE probe =
-      CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    CloseHandle(probe);
-    return ERROR_ACCESS_DENIED;
-  }
+  const UniqueHandle probe(CreateFileW(target.c_str(), DELETE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (probe.ok()) return ERROR_ACCESS_DENIED;
   const DWORD error = GetLastError();
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? error
                                                                            : ERROR_ACCESS_DENIED;
@@ -245,9 +224,9 @@ std::vector<FolderEntry> Win32Files::FilesStartingWith(const std::u16string& fol
   if (prefix.find_first_of(u"*?") != std::u16string_view::npos) return found;
   const std::wstring pattern = LongPath(ToWide(folder + u"\\" + std::u16string(prefix) + u"*"));
   WIN32_FIND_DATAW data{};
-  const HANDLE search =
-      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
-  if (search == INVALID_HANDLE_VALUE) return found;
+  const FindHandle search(
+      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
+  if (!search.ok()) return found;
   const std::wstring wide_prefix = ToWide(std::u16string(prefix));
   do {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
@@ -263,8 +242,7 @@ std::vector<FolderEntry> Win32Files::FilesStartingWith(const std::u16string& fol
         (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
         data.ftLastWriteTime.dwLowDateTime;
     found.push_back({FromWide(data.cFileName, wcslen(data.cFileName)), modified});
-  } while (FindNextFileW(search, &data));
-  FindClose(search);
+  } while (FindNextFileW(search.get(), &data));
   return found;
 }
 
@@ -279,12 +257,11 @@ FileResult Win32Files::CopyToNew(const std::u16string& from, const std::u16strin
 }
 
 std::u16string Win32Files::ErrorText(std::uint32_t error) const {
-  wchar_t* buffer = nullptr;
+  LocalMemory<wchar_t> buffer;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring text(buffer ? buffer : L"", length);
-  if (buffer) LocalFree(buffer);
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(buffer.out()), 0, nullptr);
+  std::wstring text(buffer.get() ? buffer.get() : L"", length);
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
     text.pop_back();
   }

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/scoped_win32.h"
 #include "platform/win32/wide_string.h"
 
 namespace vorenta {
@@ -20,8 +21,9 @@ bool Win32ProcessStarter::Start(const std::u16string& command_line, int show_sty
                       &startup, &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // The browser runs on its own; nothing here waits for it.
+  UniqueHandle thread(process.hThread);
+  UniqueHandle started(process.hProcess);
   return true;
 }
 

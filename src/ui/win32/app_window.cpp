@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <algorithm>
 
+#include "platform/win32/scoped_win32.h"
 #include "ui/layout.h"
 #include "ui/win32/mail_pane_drawing.h"
 #include "ui/win32/ole_drop_target.h"
@@ -134,12 +135,11 @@ void AppWindow::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
   // Only now may the old fonts go.
   fonts_ = std::move(fonts);
   // An owner-drawn list is told its line height; the widths change too.
-  const HDC dc = GetDC(mail_pane_->hwnd());
-  const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old_font);
-  ReleaseDC(mail_pane_->hwnd(), dc);
+  {
+    const WindowDc dc(mail_pane_->hwnd(), fonts_->mail_pane());
+    GetTextMetricsW(dc.get(), &metrics);
+  }
   mail_line_height_ = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
   SendMessageW(mail_pane_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(mail_line_height_, 0));
   mail_pane_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
@@ -148,12 +148,9 @@ void AppWindow::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
 int AppWindow::WidestMailLine(const std::vector<std::u16string>& lines) const {
   if (!fonts_ || !mail_pane_) return 0;
   // One device context for all: under Wine getting one is dear.
-  const HDC dc = GetDC(mail_pane_->hwnd());
-  const HGDIOBJ old_font = SelectObject(dc, fonts_->mail_pane());
+  const WindowDc dc(mail_pane_->hwnd(), fonts_->mail_pane());
   int widest = 0;
-  for (const auto& line : lines) widest = std::max(widest, MeasureLine(dc, line));
-  SelectObject(dc, old_font);
-  ReleaseDC(mail_pane_->hwnd(), dc);
+  for (const auto& line : lines) widest = std::max(widest, MeasureLine(dc.get(), line));
   return widest + kMailLineIndent;
 }
 
@@ -170,9 +167,8 @@ void AppWindow::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
                                     : 0;
   const std::u16string_view line(reinterpret_cast<const char16_t*>(text.data()),
                                  copied > 0 ? static_cast<size_t>(copied) : 0);
-  const HGDIOBJ old_font = fonts_ ? SelectObject(item.hDC, fonts_->mail_pane()) : nullptr;
+  const FontSelected font(item.hDC, fonts_ ? fonts_->mail_pane() : nullptr);
   DrawMailLine(item, line, logic_ ? logic_->HighlightsIn(line) : std::vector<TextRange>{});
-  if (old_font) SelectObject(item.hDC, old_font);
 }
 
 void AppWindow::PlaceControls() {
@@ -275,7 +271,8 @@ LRESULT AppWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_CONTEXTMENU:
       // Shift+F10 or the context-menu key on the Search button; a right
       // click has toggled the panel already when the button went down.
-      if (logic_ && search_button_ && reinterpret_cast<HWND>(w) == search_button_->hwnd() && l == -1) {
+      if (logic_ && search_button_ && reinterpret_cast<HWND>(w) == search_button_->hwnd() &&
+          l == -1) {
         logic_->OnSearchButtonContextKey();
       }
       return 0;
@@ -293,7 +290,8 @@ LRESULT AppWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       return TRUE;
     }
     case WM_VKEYTOITEM:
-      if (keyword_list_ && reinterpret_cast<HWND>(l) == keyword_list_->hwnd()) return OnKeywordListKey(w);
+      if (keyword_list_ && reinterpret_cast<HWND>(l) == keyword_list_->hwnd())
+        return OnKeywordListKey(w);
       return -1;
     case WM_ENDSESSION:
       OnEndSession(w != FALSE);

@@ -1,6 +1,7 @@
 #include "ui/win32/ole_drop_target.h"
 
 #include "platform/win32/global_text.h"
+#include "platform/win32/scoped_win32.h"
 
 namespace vorenta {
 
@@ -12,14 +13,11 @@ FORMATETC TextFormat(CLIPFORMAT format) {
 
 std::optional<std::u16string> ReadFormat(IDataObject* data, CLIPFORMAT format) {
   FORMATETC wanted = TextFormat(format);
-  STGMEDIUM medium{};
-  if (FAILED(data->GetData(&wanted, &medium))) return std::nullopt;
-  std::optional<std::u16string> text;
-  if (medium.tymed == TYMED_HGLOBAL) {
-    text = format == CF_UNICODETEXT ? ReadWideText(medium.hGlobal) : ReadAnsiText(medium.hGlobal);
-  }
-  ReleaseStgMedium(&medium);
-  return text;
+  StorageMedium medium;
+  if (FAILED(data->GetData(&wanted, medium.out()))) return std::nullopt;
+  if (medium.get().tymed != TYMED_HGLOBAL) return std::nullopt;
+  return format == CF_UNICODETEXT ? ReadWideText(medium.get().hGlobal)
+                                  : ReadAnsiText(medium.get().hGlobal);
 }
 
 // The text is copied in; the source keeps its own.

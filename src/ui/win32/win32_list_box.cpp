@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text_columns.h"
+#include "platform/win32/scoped_win32.h"
 #include "platform/win32/wide_string.h"
 
 namespace vorenta {
@@ -13,21 +14,6 @@ namespace {
 constexpr int kWidthCandidates = 64;
 // Room after the widest line, so that its last character is not at the edge.
 constexpr int kExtentPadding = 8;
-
-// Painting off while the list changes, then one repaint of the whole list.
-class RedrawSuspended {
- public:
-  explicit RedrawSuspended(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
-  ~RedrawSuspended() {
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
-  }
-  RedrawSuspended(const RedrawSuspended&) = delete;
-  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
- private:
-  HWND list_;
-};
 
 }  // namespace
 

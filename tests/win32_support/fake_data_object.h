@@ -1,0 +1,50 @@
+#pragma once
+// A data object that offers chosen formats, as another program's drag or
+// copy would: each as an HGLOBAL holding exactly the bytes given (no NUL is
+// added).
+
+#include <windows.h>
+
+#include <ole2.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/win32/com_object.h"
+
+namespace vorenta::testing {
+
+class FakeDataObject : public ComObject<IDataObject> {
+ public:
+  FakeDataObject() = default;
+  void Offer(CLIPFORMAT format, std::string bytes) {
+    formats_.emplace_back(format, std::move(bytes));
+  }
+  int get_data_calls() const { return get_data_calls_; }
+
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override;
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override;
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override;
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override;
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+
+ private:
+  const std::string* Find(const FORMATETC* wanted) const;
+
+  std::vector<std::pair<CLIPFORMAT, std::string>> formats_;
+  int get_data_calls_ = 0;
+};
+
+// A block of global memory with exactly these bytes.
+HGLOBAL GlobalWithBytes(const std::string& bytes);
+
+}  // namespace vorenta::testing
