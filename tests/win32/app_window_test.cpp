@@ -293,7 +293,7 @@ TEST_F(AppWindowTest, ShiftRightClickOpensTheSendersPageWithoutToggling) {
 }
 
 TEST_F(AppWindowTest, LeftClickOnSearchSelectsTheMatchingLinesOnly) {
-  window_.keyword_list().AddItem(u"セール");
+  logic_->SetKeywords({u"セール"});
   FillMail({u"件名", u"夏のセール開催", u"送料無料", u"セール最終日"});
   SendMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(kSearchButtonId, BN_CLICKED),
                reinterpret_cast<LPARAM>(Control(kSearchButtonId)));
@@ -306,7 +306,7 @@ TEST_F(AppWindowTest, LeftClickOnSearchSelectsTheMatchingLinesOnly) {
 }
 
 TEST_F(AppWindowTest, EnterOnTheFocusedSearchButtonRunsTheSearch) {
-  window_.keyword_list().AddItem(u"x");
+  logic_->SetKeywords({u"x"});
   FillMail({u"a", u"x"});
   window_.Show(SW_SHOWNORMAL);
   ASSERT_EQ(GetFocus(), Control(kSearchButtonId));
@@ -389,7 +389,7 @@ TEST_F(AppWindowTest, ClickingBelowTheLastLineCopiesNothing) {
 }
 
 TEST_F(AppWindowTest, DoubleClickOnAKeywordRemovesIt) {
-  for (const char16_t* keyword : {u"a", u"b", u"c"}) window_.keyword_list().AddItem(keyword);
+  logic_->SetKeywords({u"a", u"b", u"c"});
   RightClickSearchButton();
   const HWND keywords = Control(kKeywordListId);
   const LPARAM second = PointIn(ItemRect(kKeywordListId, 1));
