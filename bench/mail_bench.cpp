@@ -6,9 +6,9 @@
 #include "core/keyword_matcher.h"
 #include "core/mail_text.h"
 #include "core/url_chars.h"
-#include "ui/window_logic.h"
-#include "ui/memory/memory_platform.h"
 #include "support/mail_lines.h"
+#include "ui/memory/memory_platform.h"
+#include "ui/window_logic.h"
 
 namespace vorenta {
 namespace {

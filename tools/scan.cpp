@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "ui/window_logic.h"
 #include "ui/memory/memory_platform.h"
+#include "ui/window_logic.h"
 
 namespace vorenta::tools {
 namespace {
@@ -61,8 +61,8 @@ std::u16string ScanReport(const std::vector<std::u16string>& keywords,
     memory.address_box.SetText({});
     memory.mail_pane.SetCurrentIndex(i);
     logic.OnMailLineClick();
-    report += ToU16(i) + u'\t' + ToU16(logic.FirstKeywordPositionIn(i)) + u'\t' + memory.address_box.Text() + u'\t' +
-              memory.mail_pane.ItemText(i) + u'\n';
+    report += ToU16(i) + u'\t' + ToU16(logic.FirstKeywordPositionIn(i)) + u'\t' +
+              memory.address_box.Text() + u'\t' + memory.mail_pane.ItemText(i) + u'\n';
   }
 
   logic.OnSearchButtonDown(kButtonRight, kShiftMask);

@@ -39,7 +39,9 @@ std::vector<TextRange> WindowLogic::HighlightsIn(std::u16string_view line) const
   return highlighter_.Occurrences(line);
 }
 
-int WindowLogic::AddressRunLength(const std::u16string& s, int p) const { return UrlRunLength(s, p, url_chars_); }
+int WindowLogic::AddressRunLength(const std::u16string& s, int p) const {
+  return UrlRunLength(s, p, url_chars_);
+}
 
 void WindowLogic::FillUrlChars() { url_chars_ = BuildUrlChars(); }
 
@@ -61,7 +63,8 @@ void WindowLogic::OnSearchButtonDown(int button, int shift) {
 }
 
 void WindowLogic::OnMailLineClick() {
-  const std::u16string url = ExtractUrl(p_.mail_pane.ItemText(p_.mail_pane.CurrentIndex()), url_chars_);
+  const std::u16string url =
+      ExtractUrl(p_.mail_pane.ItemText(p_.mail_pane.CurrentIndex()), url_chars_);
   if (url.empty()) return;
   p_.address_box.SetText(url);
   p_.clipboard.Clear();
@@ -150,9 +153,8 @@ void WindowLogic::ChangeOptions(const Options& options) {
 
 std::vector<MenuItem> WindowLogic::SystemMenu() const {
   const int current_keyword = p_.keyword_list.CurrentIndex();
-  const bool keyword_current =
-      IsKeywordPanelOpen() && current_keyword >= 0 &&
-      current_keyword < static_cast<int>(keywords_.size());
+  const bool keyword_current = IsKeywordPanelOpen() && current_keyword >= 0 &&
+                               current_keyword < static_cast<int>(keywords_.size());
   return {
       {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
       {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},

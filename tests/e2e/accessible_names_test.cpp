@@ -45,8 +45,9 @@ TEST(AccessibleNames, EveryControlHasItsJapaneseNameForScreenReaders) {
   {
     VorentaSession vorenta;
     const std::pair<int, std::u16string> names[] = {
-        {kSearchButton, u"検索"}, {kMailPane, u"メール"},         {kKeywordList, u"キーワード一覧"},
-        {kAddressBox, u"URL"},     {kKeywordBox, u"キーワード入力"},
+        {kSearchButton, u"検索"},          {kMailPane, u"メール"},
+        {kKeywordList, u"キーワード一覧"}, {kAddressBox, u"URL"},
+        {kKeywordBox, u"キーワード入力"},
     };
     for (const auto& [id, name] : names) {
       EXPECT_EQ(AccessibleName(vorenta.control(id)), name) << "control " << id;

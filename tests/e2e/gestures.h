@@ -10,10 +10,10 @@ namespace vorenta_e2e {
 
 // Control IDs the program gives its controls.
 inline constexpr int kSearchButton = 101;  // Search button
-inline constexpr int kMailPane = 102;     // mail pane
-inline constexpr int kKeywordList = 103;     // keyword list
-inline constexpr int kAddressBox = 104;     // URL box
-inline constexpr int kKeywordBox = 105;     // keyword entry
+inline constexpr int kMailPane = 102;      // mail pane
+inline constexpr int kKeywordList = 103;   // keyword list
+inline constexpr int kAddressBox = 104;    // URL box
+inline constexpr int kKeywordBox = 105;    // keyword entry
 
 // Puts the mail on the clipboard, clicks into the mail pane and presses Enter.
 bool PasteMail(HWND window, const std::u16string& mail);

@@ -25,7 +25,8 @@ HWND FocusOf(HWND window) {
 TEST(KeyboardRoutes, ShiftF10AndTheContextMenuKeyOnSearchToggleTheKeywordPanel) {
   VorentaSession vorenta;
   ASSERT_TRUE(vorenta.BringToFront());
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(vorenta.window()) == vorenta.control(kSearchButton); }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return FocusOf(vorenta.window()) == vorenta.control(kSearchButton); }));
   ASSERT_FALSE(PanelOpen(vorenta));
 
   PressKey(VK_F10, kShift);

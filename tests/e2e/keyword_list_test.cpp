@@ -60,8 +60,9 @@ TEST(KeywordList, AnEmptyKeywordSelectsEveryLineThatIsNotEmpty) {
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE; }));
 
   EnterKeyword(window, u"");
-  ASSERT_TRUE(WaitUntil(
-      [&] { return ListItems(vorenta.control(kKeywordList)) == std::vector<std::u16string>{u""}; }));
+  ASSERT_TRUE(WaitUntil([&] {
+    return ListItems(vorenta.control(kKeywordList)) == std::vector<std::u16string>{u""};
+  }));
   Search(window);
   std::vector<int> non_empty;
   for (int i = 0; i < static_cast<int>(kNewsletterLines.size()); ++i) {

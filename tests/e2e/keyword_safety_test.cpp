@@ -22,7 +22,8 @@ void OpenPanelAndAdd(VorentaSession& vorenta, const std::u16string& keyword) {
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(vorenta.control(kKeywordBox)) != FALSE; }));
   const size_t before = ListItems(vorenta.control(kKeywordList)).size();
   EnterKeyword(vorenta.window(), keyword);
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(vorenta.control(kKeywordList)).size() == before + 1; }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return ListItems(vorenta.control(kKeywordList)).size() == before + 1; }));
 }
 
 TEST(KeywordSafety, AKeywordAddedRightBeforeTheProgramIsKilledIsKept) {
@@ -32,7 +33,8 @@ TEST(KeywordSafety, AKeywordAddedRightBeforeTheProgramIsKilledIsKept) {
   EXPECT_EQ(ReadFileBytes(vorenta.PathOf(kKeywordFile)),
             std::string(kSaleCp932) + "\r\n" + kNewArrivalsCp932 + "\r\n");
   vorenta.Restart();
-  EXPECT_EQ(ListItems(vorenta.control(kKeywordList)), (std::vector<std::u16string>{u"セール", u"新着"}));
+  EXPECT_EQ(ListItems(vorenta.control(kKeywordList)),
+            (std::vector<std::u16string>{u"セール", u"新着"}));
 }
 
 TEST(KeywordSafety, AnUnwritableFolderIsToldAndTheCloseLetsTheUserChoose) {

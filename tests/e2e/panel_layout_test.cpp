@@ -24,7 +24,8 @@ Layout ReadLayout(const VorentaSession& vorenta) {
           ControlRect(vorenta.control(kKeywordList)),
           ControlRect(vorenta.control(kAddressBox)),
           ControlRect(vorenta.control(kKeywordBox)),
-          IsWindowVisible(vorenta.control(kKeywordBox)) && IsWindowVisible(vorenta.control(kKeywordList))};
+          IsWindowVisible(vorenta.control(kKeywordBox)) &&
+              IsWindowVisible(vorenta.control(kKeywordList))};
 }
 
 bool PanelOpen(const VorentaSession& vorenta) {

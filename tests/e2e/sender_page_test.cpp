@@ -123,7 +123,8 @@ TEST_F(SenderPage, TheUsersSenderFileIsUsedAndTheMenuCommandAddsToIt) {
   Paste(second_shop);
   ClickMailLine(vorenta.window(), 2);
   ASSERT_TRUE(WaitUntil([&] {
-    return ControlText(vorenta.control(kAddressBox)) == u"http://www.example.com/second/arrivals.html";
+    return ControlText(vorenta.control(kAddressBox)) ==
+           u"http://www.example.com/second/arrivals.html";
   }));
   PostMessageW(vorenta.window(), WM_SYSCOMMAND,
                vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "core/ansi_codec.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "core/ansi_codec.h"
 #include "platform/codec/reference_cp932_decode.h"
 
 using namespace vorenta;

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "support/keyword_match.h"
 #include "core/mail_text.h"
 #include "core/sender_pages.h"
 #include "core/url_chars.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "support/keyword_match.h"
 #include "support/mail_lines.h"
 
 using namespace vorenta;

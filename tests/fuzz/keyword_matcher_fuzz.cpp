@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "core/fold.h"
-#include "support/keyword_match.h"
 #include "core/keyword_matcher.h"
 #include "core/mail_text.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "support/keyword_match.h"
 #include "support/mail_lines.h"
 
 using namespace vorenta;

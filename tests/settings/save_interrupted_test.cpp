@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/ansi_codec.h"
-#include "settings/settings_store.h"
 #include "platform/memory/memory_files.h"
+#include "settings/settings_store.h"
 
 namespace vorenta {
 namespace {

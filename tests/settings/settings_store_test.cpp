@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/ansi_codec.h"
+#include "platform/memory/memory_files.h"
 #include "settings/sender_file.h"
 #include "settings/settings_store.h"
-#include "platform/memory/memory_files.h"
 
 namespace vorenta {
 namespace {

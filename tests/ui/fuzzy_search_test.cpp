@@ -1,7 +1,7 @@
 // The fuzzy search option and the highlights of what the search found.
 
-#include "window_logic_fixture.h"
 #include "support/mail_lines.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
@@ -41,7 +41,8 @@ TEST_F(FuzzySearch, HighlightsFollowTheListOfTheLastSearchUntilTheNextPaste) {
   EXPECT_EQ(logic.HighlightsIn(u"SALE and sale").size(), 1u) << "a new keyword waits for 検索";
   SwitchFold();
   logic.OnSearchClick();
-  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"), (std::vector<TextRange>{{0, 4}, {5, 8}, {9, 13}}));
+  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"),
+            (std::vector<TextRange>{{0, 4}, {5, 8}, {9, 13}}));
 
   Paste(u"sale");
   EXPECT_TRUE(logic.HighlightsIn(u"sale").empty());

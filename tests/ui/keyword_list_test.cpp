@@ -23,6 +23,23 @@ TEST_F(KeywordList, EnterInAnEmptyBoxAddsAnEmptyKeywordAndOtherKeysNothing) {
   EXPECT_EQ(logic.Keywords(), (Keywords{u""}));
 }
 
+TEST_F(KeywordList, TheListBoxShowsTheListAndIsNeverReadBack) {
+  logic.SetKeywords({u"一", u"二"});
+  memory.keyword_box.SetText(u"三");
+  logic.OnKeywordBoxKey(kKeyEnter, 0);
+  std::vector<std::u16string> shown;
+  memory.keyword_list.ForEachItem([&](int, std::u16string_view item) { shown.emplace_back(item); });
+  EXPECT_EQ(shown, (Keywords{u"一", u"二", u"三"}));
+  // What the box shows is no source: a search and a save use the list.
+  memory.keyword_list.Clear();
+  Paste(u"x\r二");
+  logic.OnSearchClick();
+  EXPECT_EQ(memory.mail_pane.SelectedIndexes(), std::vector<int>{1});
+  EXPECT_TRUE(logic.MayClose(/*may_ask=*/false));
+  EXPECT_EQ(memory.files.Content(u"C:\\Vorenta\\SMdata1.dat"),
+            "\x88\xea\r\n\x93\xf1\r\n\x8e\x4f\r\n");
+}
+
 TEST_F(KeywordList, DoubleClickRemovesTheCurrentKeyword) {
   logic.SetKeywords({u"一", u"二", u"三"});
   EXPECT_FALSE(logic.KeywordsEdited());

@@ -9,14 +9,15 @@ struct Place {
 };
 
 std::ostream& operator<<(std::ostream& os, const Place& p) {
-  return os << "{" << p.address_box_left << ", " << p.address_box_width << ", " << p.mail_pane_left << ", "
-            << p.mail_pane_width << "}";
+  return os << "{" << p.address_box_left << ", " << p.address_box_width << ", " << p.mail_pane_left
+            << ", " << p.mail_pane_width << "}";
 }
 
 class Layout : public WindowLogicTest {
  protected:
   Place Current() const {
-    return {memory.address_box.Left(), memory.address_box.Width(), memory.mail_pane.Left(), memory.mail_pane.Width()};
+    return {memory.address_box.Left(), memory.address_box.Width(), memory.mail_pane.Left(),
+            memory.mail_pane.Width()};
   }
   void TogglePanel() { logic.OnSearchButtonDown(kButtonRight, 0); }
 };

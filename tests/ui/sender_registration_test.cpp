@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/sender_pages.h"
-#include "window_logic_fixture.h"
 #include "ui/texts.h"
+#include "window_logic_fixture.h"
 
 namespace vorenta {
 namespace {
@@ -99,7 +99,8 @@ TEST_F(SenderRegistration, ANewFileExplainsItselfAndReadsBack) {
   EXPECT_TRUE(
       bytes.ends_with("\r\nnews@new-shop.example>\thttps://new-shop.example/arrivals/\r\n"));
   logic.LoadSenders();
-  EXPECT_EQ(logic.user_senders().rows(), (std::vector<SenderRow>{{SenderKeyOf(kNewSender), kPage}}));
+  EXPECT_EQ(logic.user_senders().rows(),
+            (std::vector<SenderRow>{{SenderKeyOf(kNewSender), kPage}}));
 }
 
 TEST_F(SenderRegistration, AFailedSaveIsToldAndRegistersNothing) {

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "ui/window_logic.h"
 #include "ui/memory/memory_platform.h"
+#include "ui/window_logic.h"
 
 namespace vorenta {
 
@@ -22,7 +22,8 @@ class WindowLogicTest : public testing::Test {
 
   std::vector<std::u16string> MailLines() const {
     std::vector<std::u16string> lines;
-    for (int i = 0; i < memory.mail_pane.Count(); ++i) lines.push_back(memory.mail_pane.ItemText(i));
+    for (int i = 0; i < memory.mail_pane.Count(); ++i)
+      lines.push_back(memory.mail_pane.ItemText(i));
     return lines;
   }
 

@@ -8,9 +8,9 @@
 
 #include "core/sender_pages.h"
 #include "platform/memory/memory_files.h"
-#include "ui/win32/twips.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_system_calls.h"
+#include "ui/win32/twips.h"
 #include "ui/win32/window_fonts.h"
 #include "win32_test_support.h"
 
@@ -66,8 +66,8 @@ class AppWindowTest : public ::testing::Test {
     ASSERT_TRUE(window_.Create());
     clipboard_ = std::make_unique<Win32Clipboard>(window_.hwnd());
     platform_ = std::make_unique<Platform>(Platform{
-        window_.search_button(), window_.mail_pane(), window_.keyword_list(), window_.address_box(), window_.keyword_box(),
-        window_.window(), *clipboard_, process_, files_, system_, dialogs_});
+        window_.search_button(), window_.mail_pane(), window_.keyword_list(), window_.address_box(),
+        window_.keyword_box(), window_.window(), *clipboard_, process_, files_, system_, dialogs_});
     logic_ = std::make_unique<WindowLogic>(*platform_, settings_);
     logic_->FillUrlChars();
     window_.Attach(*logic_, [this](bool) {

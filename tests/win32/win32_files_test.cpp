@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "core/ansi_codec.h"
-#include "settings/settings_store.h"
 #include "platform/win32/wide_string.h"
 #include "platform/win32/win32_files.h"
+#include "settings/settings_store.h"
 
 namespace vorenta {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "core/ansi_codec.h"
 #include "settings/settings_store.h"
-#include "ui/window_logic.h"
 #include "ui/keep_on_top.h"
 #include "ui/platform.h"
+#include "ui/window_logic.h"
 
 namespace vorenta {
 

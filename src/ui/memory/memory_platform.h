@@ -24,8 +24,8 @@ struct MemoryPlatform {
   MemorySystemCalls system;
   MemoryDialogs dialogs;
 
-  Platform platform{search_button,  mail_pane,   keyword_list, address_box,  keyword_box,  window,
-                    clipboard, process, files, system, dialogs};
+  Platform platform{search_button, mail_pane, keyword_list, address_box, keyword_box, window,
+                    clipboard,     process,   files,        system,      dialogs};
 };
 
 }  // namespace vorenta

@@ -7,13 +7,13 @@
 #include <functional>
 #include <memory>
 
-#include "ui/window_logic.h"
 #include "ui/win32/win32_control.h"
 #include "ui/win32/win32_list_box.h"
 #include "ui/win32/win32_main_window.h"
 #include "ui/win32/win32_push_button.h"
 #include "ui/win32/win32_text_box.h"
 #include "ui/win32/window_fonts.h"
+#include "ui/window_logic.h"
 
 namespace vorenta {
 

@@ -79,7 +79,7 @@ LRESULT AppWindow::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
 }
 
 LRESULT AppWindow::HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w,
-                                          LPARAM l) {
+                                        LPARAM l) {
   if (logic_) {
     switch (control_id) {
       case kSearchButtonId:

@@ -11,8 +11,8 @@
 
 #include <commctrl.h>
 
-#include "ui/texts.h"
 #include "platform/win32/wide_string.h"
+#include "ui/texts.h"
 
 namespace vorenta {
 
