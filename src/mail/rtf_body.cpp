@@ -1,8 +1,8 @@
 #include "mail/rtf_body.h"
 
 #include <algorithm>
-#include <array>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "mail/rtf_tokens.h"
@@ -15,83 +15,36 @@ constexpr int kDefaultCodePage = 1252;
 // A font table larger than any real one is read no further.
 constexpr size_t kMaxFonts = 4096;
 
-// Destinations whose text is not part of what the document shows.
-constexpr std::array<std::string_view, 31> kHiddenDestinations = {
-    "colortbl",
-    "colorschememapping",
-    "datastore",
-    "docvar",
-    "filetbl",
-    "fldinst",
-    "footer",
-    "footerf",
-    "footerl",
-    "footerr",
-    "footnote",
-    "generator",
-    "header",
-    "headerf",
-    "headerl",
-    "headerr",
-    "info",
-    "latentstyles",
-    "listoverridetable",
-    "listtable",
-    "nonesttables",
-    "object",
-    "pict",
-    "pn",
-    "revtbl",
-    "rsidtbl",
-    "stylesheet",
-    "tc",
-    "themedata",
-    "xe",
-    "xmlnstbl",
-};
+// Destinations whose text is not part of what the document shows, each
+// between spaces.
+constexpr std::string_view kHiddenDestinations =
+    " colortbl colorschememapping datastore docvar filetbl fldinst footer footerf footerl footerr"
+    " footnote generator header headerf headerl headerr info latentstyles listoverridetable"
+    " listtable nonesttables object pict pn revtbl rsidtbl stylesheet tc themedata xe xmlnstbl ";
 
 bool IsHiddenDestination(std::string_view name) {
-  return std::find(kHiddenDestinations.begin(), kHiddenDestinations.end(), name) !=
-         kHiddenDestinations.end();
+  if (name.empty()) return false;
+  for (size_t at = kHiddenDestinations.find(name); at != std::string_view::npos;
+       at = kHiddenDestinations.find(name, at + 1)) {
+    if (kHiddenDestinations[at - 1] == ' ' && kHiddenDestinations[at + name.size()] == ' ') {
+      return true;
+    }
+  }
+  return false;
 }
 
-// The code page of a font's \fcharset; 0 for the ANSI and default sets,
-// whose bytes are those of the document's code page.
+// The code page of a font's \fcharset. The ANSI and default sets have
+// none: their bytes are those of the document's code page.
 int CodePageOfCharset(int charset) {
-  switch (charset) {
-    case 77:
-      return 10000;
-    case 128:
-      return 932;
-    case 129:
-      return 949;
-    case 130:
-      return 1361;
-    case 134:
-      return 936;
-    case 136:
-      return 950;
-    case 161:
-      return 1253;
-    case 162:
-      return 1254;
-    case 163:
-      return 1258;
-    case 177:
-      return 1255;
-    case 178:
-      return 1256;
-    case 186:
-      return 1257;
-    case 204:
-      return 1251;
-    case 222:
-      return 874;
-    case 238:
-      return 1250;
-    default:
-      return 0;
+  static constexpr std::pair<int, int> kCodePages[] = {
+      {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},
+      {136, 950},  {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255},
+      {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},  {238, 1250},
+  };
+  for (const auto& [set, code_page] : kCodePages) {
+    if (set == charset) return code_page;
   }
+  return 0;
 }
 
 // What a control word stands for in the text, if anything.

@@ -2,31 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "core/ansi_codec.h"
+#include "mail/test_decoder.h"
 
 namespace vorenta {
 namespace {
 
-// 932 through the build's codec, 1252 as Latin-1 (the cases keep to bytes
-// where they agree), any other code page marked so that a case can see
-// which one was used.
-CodePageDecoder TestDecoder() {
-  std::shared_ptr<AnsiCodec> codec = MakeSystemAnsiCodec();
-  return [codec](int code_page, std::string_view bytes) {
-    if (code_page == 932) return codec->Decode(std::string(bytes)).text;
-    std::u16string text;
-    if (code_page != 1252) {
-      text += u'<';
-      for (const char c : std::to_string(code_page)) text += static_cast<char16_t>(c);
-      text += u'>';
-    }
-    for (const char c : bytes) text += static_cast<char16_t>(static_cast<unsigned char>(c));
-    return text;
-  };
-}
+using testing_mail::TestDecoder;
 
 std::u16string Read(std::string_view rtf, RtfBody::Kind kind) {
   const auto body = ReadRtfBody(rtf, TestDecoder());
