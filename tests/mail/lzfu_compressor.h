@@ -4,6 +4,7 @@
 // Written apart from the decompressor (its own CRC, its own handling of
 // matches that overlap the write position) so that a round trip checks both.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -36,6 +37,7 @@ inline std::string CompressLzfu(std::string_view raw) {
   std::array<char, 4096> dict{};
   for (size_t i = 0; i < kPreload.size(); ++i) dict[i] = kPreload[i];
   size_t write = kPreload.size();
+  size_t filled = kPreload.size();
   std::string content;
   size_t control_at = 0;
   int tokens = 0;
@@ -59,7 +61,11 @@ inline std::string CompressLzfu(std::string_view raw) {
   while (pos < raw.size()) {
     size_t best_length = 0, best_offset = 0;
     const size_t limit = std::min<size_t>(17, raw.size() - pos);
-    for (size_t distance = 1; distance < 4096; ++distance) {  // from the write position
+    // Never-written parts of the dictionary are left out of the search:
+    // fewer matches for runs of NULs, far less time for short inputs.
+    for (size_t offset = 0; offset < filled; ++offset) {
+      if (offset == write) continue;
+      const size_t distance = (offset + 4096 - write) % 4096;
       size_t length = 0;
       while (length < limit) {
         // Step `length` reads what an earlier step of this same copy wrote
@@ -71,7 +77,7 @@ inline std::string CompressLzfu(std::string_view raw) {
       }
       if (length > best_length) {
         best_length = length;
-        best_offset = (write + distance) % 4096;
+        best_offset = offset;
       }
     }
     const size_t take = best_length >= 2 ? best_length : 1;
@@ -84,6 +90,7 @@ inline std::string CompressLzfu(std::string_view raw) {
     for (size_t i = 0; i < take; ++i) {
       dict[write] = raw[pos + i];
       write = (write + 1) % 4096;
+      filled = std::min<size_t>(filled + 1, 4096);
     }
     pos += take;
   }
