@@ -68,10 +68,9 @@ class ItemReader {
 
   OutlookItem Read() const {
     OutlookItem item;
-    const int strings = First({message_code_page_, internet_code_page_});
-    item.subject = String(kSubject, strings);
-    item.sender_name = String(kSenderName, strings);
-    item.sender_address = SenderAddress(strings);
+    item.subject = String(kSubject);
+    item.sender_name = String(kSenderName);
+    item.sender_address = SenderAddress();
     item.time = FirstTime({kMessageDeliveryTime, kClientSubmitTime, kCreationTime});
     ReadBody(item);
     return item;
@@ -102,22 +101,23 @@ class ItemReader {
     return decode_(code_page, bytes);
   }
 
-  // The Unicode value, else the 8-bit one in that code page; empty when
-  // there is neither.
-  std::u16string String(std::uint16_t id, int code_page) const {
+  // The Unicode value, else the 8-bit one; empty when there is neither.
+  std::u16string String(std::uint16_t id) const {
     if (const auto unicode = Stream(id, PropertyType::kUnicode)) return DecodeUtf16Le(*unicode);
-    if (const auto bytes = Stream(id, PropertyType::kString8)) return Decode(code_page, *bytes);
+    if (const auto bytes = Stream(id, PropertyType::kString8)) {
+      return Decode(First({message_code_page_, internet_code_page_}), *bytes);
+    }
     return {};
   }
 
-  std::u16string SenderAddress(int code_page) const {
-    std::u16string address = String(kSenderSmtpAddress, code_page);
-    if (address.empty() && IsSmtp(String(kSenderAddressType, code_page))) {
-      address = String(kSenderEmailAddress, code_page);
+  std::u16string SenderAddress() const {
+    std::u16string address = String(kSenderSmtpAddress);
+    if (address.empty() && IsSmtp(String(kSenderAddressType))) {
+      address = String(kSenderEmailAddress);
     }
-    if (address.empty()) address = String(kSentRepresentingSmtpAddress, code_page);
-    if (address.empty() && IsSmtp(String(kSentRepresentingAddressType, code_page))) {
-      address = String(kSentRepresentingEmailAddress, code_page);
+    if (address.empty()) address = String(kSentRepresentingSmtpAddress);
+    if (address.empty() && IsSmtp(String(kSentRepresentingAddressType))) {
+      address = String(kSentRepresentingEmailAddress);
     }
     return address;
   }
@@ -147,7 +147,7 @@ class ItemReader {
       item.body_kind = OutlookItem::BodyKind::kHtml;
       return;
     }
-    item.body = String(kBody, First({internet_code_page_, message_code_page_}));
+    item.body = String(kBody);
     if (!item.body.empty()) {
       item.body_kind = OutlookItem::BodyKind::kText;
       return;

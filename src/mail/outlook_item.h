@@ -38,12 +38,11 @@ inline constexpr int kItemFallbackCodePage = 932;
 // Reads the item's properties; never fails, a missing or unreadable
 // property stays empty.
 //
-// Code pages of 8-bit (001E) values: subject, names and addresses use
-// PidTagMessageCodepage, else PidTagInternetCodepage; the text body uses
-// them the other way round, PidTagInternetCodepage being the one that
-// describes the body; the HTML body's bytes use PidTagInternetCodepage,
-// else UTF-8 when they are valid UTF-8, else PidTagMessageCodepage. All end
-// at kItemFallbackCodePage.
+// Code pages: 8-bit (001E) strings, the text body among them, use
+// PidTagMessageCodepage, the code page of the item's non-Unicode strings,
+// else PidTagInternetCodepage; the HTML body's bytes use
+// PidTagInternetCodepage, which describes them, else UTF-8 when they are
+// valid UTF-8, else PidTagMessageCodepage. All end at kItemFallbackCodePage.
 //
 // Body: PidTagHtml, else PidTagBody, else PidTagRtfCompressed through
 // DecompressRtf and ReadRtfBody (encapsulated HTML gives kHtml); an empty

@@ -146,14 +146,14 @@ class RtfReader {
           OnControlSymbol(token.symbol);
           break;
         case RtfToken::Kind::kHexByte:
-          if (!Visible() || TakeFallback()) break;
+          if (Hidden() || TakeFallback()) break;
           Emit(std::string_view(reinterpret_cast<const char*>(&token.byte), 1));
           break;
         case RtfToken::Kind::kText:
           OnText(token.text);
           break;
         case RtfToken::Kind::kBinary:
-          if (Visible()) TakeFallback();
+          if (!Hidden()) TakeFallback();
           break;
         default:
           break;
@@ -262,7 +262,7 @@ class RtfReader {
 
   void OnControlSymbol(char symbol) {
     starred_ = false;
-    if (!Visible() || TakeFallback()) return;
+    if (Hidden() || TakeFallback()) return;
     switch (symbol) {
       case '\\':
       case '{':
@@ -284,16 +284,15 @@ class RtfReader {
   }
 
   void OnText(std::string_view text) {
-    if (!Visible()) return;
+    if (Hidden()) return;
     const size_t skip = std::min<size_t>(fallback_left_, text.size());
     fallback_left_ -= static_cast<int>(skip);
     Emit(text.substr(skip));
   }
 
-  // Whether the current token is read at all: a hidden group's text is not,
-  // while text within \htmlrtf is read (a \u there still has a fallback)
-  // but not shown.
-  bool Visible() { return !top().hidden && !top().font_table; }
+  // A hidden group's text is not read at all, while text within \htmlrtf
+  // is read (a \u there still has its fallback) but not shown.
+  bool Hidden() { return top().hidden; }
 
   bool TakeFallback() {
     if (fallback_left_ == 0) return false;

@@ -9,19 +9,9 @@
 namespace vorenta {
 namespace {
 
-using testing_lzfu::AppendLe32;
 using testing_lzfu::BitwiseCrc;
 using testing_lzfu::CompressLzfu;
-
-std::string Header(std::uint32_t comp_size, std::uint32_t raw_size, std::string_view type,
-                   std::uint32_t crc) {
-  std::string out;
-  AppendLe32(out, comp_size);
-  AppendLe32(out, raw_size);
-  out += type;
-  AppendLe32(out, crc);
-  return out;
-}
+using testing_lzfu::Header;
 
 // Stored LZFu around the given content, with sizes and CRC that agree with it.
 std::string Lzfu(const std::string& content, std::uint32_t raw_size) {

@@ -27,12 +27,16 @@ inline std::uint32_t BitwiseCrc(std::string_view bytes) {
   return crc;
 }
 
-inline void AppendLe32(std::string& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+// The 16-byte header of a stored value.
+inline std::string Header(std::uint32_t comp_size, std::uint32_t raw_size, std::string_view type,
+                          std::uint32_t crc) {
+  std::string out;
+  for (const std::uint32_t value : {comp_size, raw_size, 0u, crc}) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+  }
+  return out.replace(8, 4, type);
 }
 
-// The stored form: header, then runs of a control byte and up to 8 tokens,
-// ending with a reference to the write position.
 inline std::string CompressLzfu(std::string_view raw) {
   std::array<char, 4096> dict{};
   for (size_t i = 0; i < kPreload.size(); ++i) dict[i] = kPreload[i];
@@ -41,20 +45,20 @@ inline std::string CompressLzfu(std::string_view raw) {
   std::string content;
   size_t control_at = 0;
   int tokens = 0;
-  auto start_token = [&](bool reference) {
+  // A literal, or a reference when length is 2 or more.
+  auto add_token = [&](char literal, size_t offset, size_t length) {
     if (tokens % 8 == 0) {
       control_at = content.size();
       content += '\0';
     }
-    if (reference)
+    if (length < 2) {
+      content += literal;
+    } else {
       content[control_at] = static_cast<char>(content[control_at] | (1 << (tokens % 8)));
+      content += static_cast<char>(offset >> 4);
+      content += static_cast<char>(((offset & 0xF) << 4) | (length - 2));
+    }
     ++tokens;
-  };
-  auto add_reference = [&](size_t offset, size_t length) {
-    start_token(true);
-    const unsigned word = static_cast<unsigned>((offset << 4) | (length - 2));
-    content += static_cast<char>(word >> 8);
-    content += static_cast<char>(word & 0xFF);
   };
 
   size_t pos = 0;
@@ -80,13 +84,8 @@ inline std::string CompressLzfu(std::string_view raw) {
         best_offset = offset;
       }
     }
-    const size_t take = best_length >= 2 ? best_length : 1;
-    if (best_length >= 2) {
-      add_reference(best_offset, best_length);
-    } else {
-      start_token(false);
-      content += raw[pos];
-    }
+    add_token(raw[pos], best_offset, best_length);
+    const size_t take = std::max<size_t>(best_length, 1);
     for (size_t i = 0; i < take; ++i) {
       dict[write] = raw[pos + i];
       write = (write + 1) % 4096;
@@ -94,14 +93,10 @@ inline std::string CompressLzfu(std::string_view raw) {
     }
     pos += take;
   }
-  add_reference(write, 2);
-
-  std::string stored;
-  AppendLe32(stored, static_cast<std::uint32_t>(content.size() + 12));
-  AppendLe32(stored, static_cast<std::uint32_t>(raw.size()));
-  stored += "LZFu";
-  AppendLe32(stored, BitwiseCrc(content));
-  return stored + content;
+  add_token(0, write, 2);  // the end marker
+  return Header(static_cast<std::uint32_t>(content.size() + 12),
+                static_cast<std::uint32_t>(raw.size()), "LZFu", BitwiseCrc(content)) +
+         content;
 }
 
 }  // namespace vorenta::testing_lzfu

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "mail/lzfu_compressor.h"
 #include "mail/test_decoder.h"
@@ -13,222 +14,159 @@
 namespace vorenta {
 namespace {
 
-using testing_mail::TestDecoder;
 using Kind = OutlookItem::BodyKind;
+using testing_lzfu::CompressLzfu;
+
+// Streams by the end of their name ("0037001F" for "__substg1.0_0037001F"),
+// and "props" for the property stream.
+using Streams = std::map<std::string, std::string>;
 
 class FakeStorage : public ItemStorage {
  public:
+  explicit FakeStorage(const Streams& streams) {
+    for (const auto& [key, bytes] : streams) {
+      const std::string name = key == "props" ? "__properties_version1.0" : "__substg1.0_" + key;
+      streams_[std::u16string(name.begin(), name.end())] = bytes;
+    }
+  }
   std::optional<std::string> Stream(std::u16string_view name) const override {
     const auto found = streams_.find(std::u16string(name));
     if (found == streams_.end()) return std::nullopt;
     return found->second;
   }
 
-  FakeStorage& Raw(std::u16string name, std::string bytes) {
-    streams_[std::move(name)] = std::move(bytes);
-    return *this;
-  }
-  // id_type as in the stream name, e.g. "0037001F".
-  FakeStorage& Set(std::string_view id_type, std::string bytes) {
-    return Raw(u"__substg1.0_" + std::u16string(id_type.begin(), id_type.end()), std::move(bytes));
-  }
-  FakeStorage& Unicode(std::string_view id_type, std::u16string_view text) {
-    std::string bytes;
-    for (const char16_t c : text) {
-      bytes += static_cast<char>(c & 0xFF);
-      bytes += static_cast<char>(c >> 8);
-    }
-    return Set(id_type, bytes);
-  }
-  // A fixed-size property: type in the low 16 bits of the tag.
-  FakeStorage& Fixed(std::uint32_t tag, std::int64_t value) {
-    entries_ += Le(tag, 4) + Le(0, 4) + Le(static_cast<std::uint64_t>(value), 8);
-    return Raw(u"__properties_version1.0", std::string(32, '\0') + entries_);
-  }
-
  private:
-  static std::string Le(std::uint64_t value, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-  }
-
   std::map<std::u16string, std::string> streams_;
-  std::string entries_;
 };
 
-constexpr std::uint32_t kInternetCodepage = 0x3FDE0003;
-constexpr std::uint32_t kMessageCodepage = 0x3FFD0003;
-
-OutlookItem Read(const FakeStorage& storage) { return ReadOutlookItem(storage, TestDecoder()); }
-
-struct BodyCase {
-  const char* name;
-  FakeStorage storage;
-  Kind kind;
-  std::u16string body;
-};
-
-class ItemBody : public testing::TestWithParam<BodyCase> {};
-
-TEST_P(ItemBody, IsTakenFromTheRightPropertyInTheRightCodePage) {
-  const OutlookItem item = Read(GetParam().storage);
-  EXPECT_EQ(item.body_kind, GetParam().kind);
-  EXPECT_EQ(item.body, GetParam().body);
-  EXPECT_FALSE(item.rtf_failed);
+std::string Le(std::uint64_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return out;
 }
 
-const std::string kSaleCp932 = "\x83\x5A\x81\x5B\x83\x8B";  // セール
+std::string Utf16(std::u16string_view text) {
+  std::string bytes;
+  for (const char16_t c : text) bytes += Le(c, 2);
+  return bytes;
+}
+
+// A top-level property stream holding these fixed-size values by tag.
+std::string Props(std::initializer_list<std::pair<std::uint32_t, std::int64_t>> values) {
+  std::string stream(32, '\0');
+  for (const auto& [tag, value] : values) stream += Le(tag, 4) + Le(0, 4) + Le(value, 8);
+  return stream;
+}
+
+OutlookItem Read(const Streams& streams) {
+  return ReadOutlookItem(FakeStorage(streams), testing_mail::TestDecoder());
+}
+
+constexpr std::uint32_t kInternetCp = 0x3FDE0003, kMessageCp = 0x3FFD0003;
+const std::string kSale932 = "\x83\x5A\x81\x5B\x83\x8B";  // セール
 const std::string kSaleUtf8 = "\xE3\x82\xBB\xE3\x83\xBC\xE3\x83\xAB";
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ItemBody,
-    testing::Values(
-        BodyCase{"HtmlInTheInternetCodePage",
-                 FakeStorage().Fixed(kInternetCodepage, 932).Set("10130102", "<p>" + kSaleCp932),
-                 Kind::kHtml, u"<p>セール"},
-        BodyCase{"HtmlInUtf8ByCodePage",
-                 FakeStorage().Fixed(kInternetCodepage, 65001).Set("10130102", kSaleUtf8 + '\0'),
-                 Kind::kHtml, u"セール"},
-        BodyCase{"HtmlWithoutCodePageButValidUtf8", FakeStorage().Set("10130102", kSaleUtf8),
-                 Kind::kHtml, u"セール"},
-        BodyCase{"HtmlWithoutCodePageNotUtf8",
-                 FakeStorage().Fixed(kMessageCodepage, 1251).Set("10130102", "\xE0"), Kind::kHtml,
-                 u"<1251>\u00E0"},
-        BodyCase{"HtmlWithNoCodePageAtAll", FakeStorage().Set("10130102", kSaleCp932), Kind::kHtml,
-                 u"セール"},
-        BodyCase{"HtmlAsUnicodeString", FakeStorage().Unicode("1013001F", u"<b>x</b>"), Kind::kHtml,
-                 u"<b>x</b>"},
-        BodyCase{"HtmlBeforeText", FakeStorage().Set("10130102", "<p>h").Unicode("1000001F", u"t"),
-                 Kind::kHtml, u"<p>h"},
-        BodyCase{"EmptyHtmlGivesWayToText",
-                 FakeStorage().Set("10130102", "").Unicode("1000001F", u"t"), Kind::kText, u"t"},
-        BodyCase{"UnicodeTextWithoutItsNul",
-                 FakeStorage().Unicode("1000001F", std::u16string(u"a\r\nセール\0", 7)),
-                 Kind::kText, u"a\r\nセール"},
-        BodyCase{"EightBitTextInTheInternetCodePageFirst",
-                 FakeStorage()
-                     .Fixed(kMessageCodepage, 1252)
-                     .Fixed(kInternetCodepage, 932)
-                     .Set("1000001E", kSaleCp932 + '\0'),
-                 Kind::kText, u"セール"},
-        BodyCase{"EightBitTextInTheMessageCodePage",
-                 FakeStorage().Fixed(kMessageCodepage, 1250).Set("1000001E", "x"), Kind::kText,
-                 u"<1250>x"},
-        BodyCase{"TextBeforeRtf",
-                 FakeStorage()
-                     .Unicode("1000001F", u"t")
-                     .Set("10090102", testing_lzfu::CompressLzfu("{\\rtf1 r}")),
-                 Kind::kText, u"t"},
-        BodyCase{"RtfWithEncapsulatedHtml",
-                 FakeStorage().Set("10090102",
-                                   testing_lzfu::CompressLzfu(
-                                       "{\\rtf1\\ansi\\ansicpg932\\fromhtml1 {\\*\\htmltag0 <p>}"
-                                       "\\'83\\'5a\\'81\\'5b\\'83\\'8b\\htmlrtf\\par\\htmlrtf0}")),
-                 Kind::kHtml, u"<p>セール"},
-        BodyCase{"RtfText",
-                 FakeStorage().Set("10090102", testing_lzfu::CompressLzfu("{\\rtf1 a\\par b}")),
-                 Kind::kText, u"a\r\nb"},
-        BodyCase{"NoBody", FakeStorage(), Kind::kNone, u""}),
-    [](const testing::TestParamInfo<BodyCase>& info) { return std::string(info.param.name); });
-
-TEST(ReadOutlookItem, UnreadableRtfIsReportedWhenItIsTheOnlyBody) {
-  std::string corrupt = testing_lzfu::CompressLzfu("{\\rtf1 hello}");
-  corrupt.back() = static_cast<char>(corrupt.back() ^ 0x40);
-  const FakeStorage cases[] = {
-      FakeStorage().Set("10090102", corrupt),
-      FakeStorage().Set("10090102", testing_lzfu::CompressLzfu("not rtf")),
-  };
-  for (const FakeStorage& storage : cases) {
-    const OutlookItem item = Read(storage);
-    EXPECT_TRUE(item.rtf_failed);
-    EXPECT_EQ(item.body_kind, Kind::kNone);
-  }
-  EXPECT_FALSE(Read(FakeStorage().Unicode("1000001F", u"t").Set("10090102", corrupt)).rtf_failed);
+// The body as "kind: text".
+std::u16string Body(const Streams& streams) {
+  const OutlookItem item = Read(streams);
+  const std::u16string kinds[] = {u"none: ", u"html: ", u"text: "};
+  return (item.rtf_failed ? u"rtf failed, " : u"") + kinds[static_cast<int>(item.body_kind)] +
+         item.body;
 }
 
-TEST(ReadOutlookItem, SubjectAndNamePreferUnicodeThenTheMessageCodePage) {
-  const OutlookItem item = Read(FakeStorage()
-                                    .Fixed(kInternetCodepage, 1250)
-                                    .Fixed(kMessageCodepage, 932)
-                                    .Set("0037001E", kSaleCp932)
-                                    .Unicode("0037001F", u"件名")
-                                    .Set("0C1A001E", kSaleCp932 + '\0'));
+TEST(ReadOutlookItem, BodyComesFromTheRightPropertyInTheRightCodePage) {
+  std::string corrupt = CompressLzfu("{\\rtf1 hello}");
+  corrupt.back() = static_cast<char>(corrupt.back() ^ 0x40);
+  struct Case {
+    const char* name;
+    Streams streams;
+    std::u16string body;
+  };
+  const Case cases[] = {
+      {"html in the internet code page",
+       {{"props", Props({{kInternetCp, 932}, {kMessageCp, 1250}})}, {"10130102", kSale932}},
+       u"html: セール"},
+      {"html in UTF-8 by code page",
+       {{"props", Props({{kInternetCp, 65001}})}, {"10130102", kSaleUtf8}},
+       u"html: セール"},
+      {"html valid as UTF-8", {{"10130102", kSaleUtf8 + '\0'}}, u"html: セール"},
+      {"html not UTF-8",
+       {{"props", Props({{kMessageCp, 1251}})}, {"10130102", "\xE0"}},
+       u"html: <1251>\u00E0"},
+      {"html with no code page at all", {{"10130102", kSale932}}, u"html: セール"},
+      {"html as a Unicode string",
+       {{"1013001F", Utf16(u"<b>")}, {"1000001F", Utf16(u"t")}},
+       u"html: <b>"},
+      {"empty html gives way to text", {{"10130102", ""}, {"1000001F", Utf16(u"t")}}, u"text: t"},
+      {"unicode text without its NUL",
+       {{"1000001F", Utf16(std::u16string(u"a\r\nセ\0", 5))}},
+       u"text: a\r\nセ"},
+      {"8-bit text in the message code page first",
+       {{"props", Props({{kInternetCp, 50220}, {kMessageCp, 932}})}, {"1000001E", kSale932}},
+       u"text: セール"},
+      {"8-bit text in the internet code page",
+       {{"props", Props({{kInternetCp, 1250}})}, {"1000001E", "x"}},
+       u"text: <1250>x"},
+      {"text before rtf", {{"1000001F", Utf16(u"t")}, {"10090102", corrupt}}, u"text: t"},
+      {"rtf with encapsulated html",
+       {{"10090102", CompressLzfu("{\\rtf1\\ansicpg932\\fromhtml1 {\\*\\htmltag0 <p>}\\'83\\'5a"
+                                  "\\htmlrtf\\par\\htmlrtf0}")}},
+       u"html: <p>セ"},
+      {"rtf text", {{"10090102", CompressLzfu("{\\rtf1 a\\par b}")}}, u"text: a\r\nb"},
+      {"rtf that fails its check", {{"10090102", corrupt}}, u"rtf failed, none: "},
+      {"rtf that is not rtf", {{"10090102", CompressLzfu("text")}}, u"rtf failed, none: "},
+      {"no body", {}, u"none: "},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Body(c.streams), c.body) << c.name;
+}
+
+TEST(ReadOutlookItem, NamesPreferUnicodeThenTheMessageCodePage) {
+  const OutlookItem item = Read({{"props", Props({{kInternetCp, 1250}, {kMessageCp, 932}})},
+                                 {"0037001E", kSale932},
+                                 {"0037001F", Utf16(u"件名")},
+                                 {"0C1A001E", kSale932 + '\0'}});
   EXPECT_EQ(item.subject, u"件名");
   EXPECT_EQ(item.sender_name, u"セール");
-  EXPECT_EQ(Read(FakeStorage().Set("0037001E", kSaleCp932)).subject, u"セール");
+  EXPECT_EQ(Read({{"0037001E", kSale932}}).subject, u"セール");
 }
 
-struct AddressCase {
-  const char* name;
-  FakeStorage storage;
-  std::u16string address;
-};
-
-class SenderAddress : public testing::TestWithParam<AddressCase> {};
-
-TEST_P(SenderAddress, IsAnSmtpAddressOrNothing) {
-  EXPECT_EQ(Read(GetParam().storage).sender_address, GetParam().address);
+TEST(ReadOutlookItem, SenderAddressIsAnSmtpAddressOrNothing) {
+  const std::string smtp = Utf16(u"SMTP"), ex = Utf16(u"EX");
+  const std::string exchange = Utf16(u"/O=EXAMPLE/OU=FIRST/CN=RECIPIENTS/CN=SHOP");
+  struct Case {
+    Streams streams;
+    std::u16string address;
+  };
+  const Case cases[] = {
+      {{{"5D01001F", Utf16(u"a@e.jp")}, {"0C1E001F", smtp}, {"0C1F001F", Utf16(u"b@e.jp")}},
+       u"a@e.jp"},
+      {{{"0C1E001F", Utf16(u"smtp")}, {"0C1F001F", Utf16(u"b@e.jp")}}, u"b@e.jp"},
+      {{{"0C1E001E", "SMTP"}, {"0C1F001E", "c@e.jp"}}, u"c@e.jp"},
+      {{{"0C1E001F", ex}, {"0C1F001F", exchange}}, u""},
+      {{{"0C1E001F", ex}, {"0C1F001F", exchange}, {"5D02001F", Utf16(u"d@e.jp")}}, u"d@e.jp"},
+      {{{"0064001F", smtp}, {"0065001F", Utf16(u"e@e.jp")}}, u"e@e.jp"},
+      {{{"0064001F", ex}, {"0065001F", exchange}}, u""},
+      {{{"0C1F001F", Utf16(u"f@e.jp")}}, u""},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(Read(cases[i].streams).sender_address, cases[i].address) << i;
+  }
 }
-
-const std::u16string kExchange = u"/O=EXAMPLE/OU=FIRST/CN=RECIPIENTS/CN=SHOP";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SenderAddress,
-    testing::Values(
-        AddressCase{"SmtpAddressFirst",
-                    FakeStorage()
-                        .Unicode("5D01001F", u"a@shop.jp")
-                        .Unicode("0C1E001F", u"SMTP")
-                        .Unicode("0C1F001F", u"b@shop.jp"),
-                    u"a@shop.jp"},
-        AddressCase{"EmailAddressOfTypeSmtpInAnyCase",
-                    FakeStorage().Unicode("0C1E001F", u"smtp").Unicode("0C1F001F", u"b@shop.jp"),
-                    u"b@shop.jp"},
-        AddressCase{"EightBitType",
-                    FakeStorage().Set("0C1E001E", "SMTP").Set("0C1F001E", "c@shop.jp"),
-                    u"c@shop.jp"},
-        AddressCase{"ExchangeAddressIsNotShown",
-                    FakeStorage().Unicode("0C1E001F", u"EX").Unicode("0C1F001F", kExchange), u""},
-        AddressCase{"ExchangeSenderFallsBackToRepresentedSmtp",
-                    FakeStorage()
-                        .Unicode("0C1E001F", u"EX")
-                        .Unicode("0C1F001F", kExchange)
-                        .Unicode("5D02001F", u"d@shop.jp"),
-                    u"d@shop.jp"},
-        AddressCase{"RepresentedEmailAddressOfTypeSmtp",
-                    FakeStorage().Unicode("0064001F", u"SMTP").Unicode("0065001F", u"e@shop.jp"),
-                    u"e@shop.jp"},
-        AddressCase{"RepresentedExchangeAddress",
-                    FakeStorage().Unicode("0064001F", u"EX").Unicode("0065001F", kExchange), u""},
-        AddressCase{"AddressWithoutType", FakeStorage().Unicode("0C1F001F", u"f@shop.jp"), u""}),
-    [](const testing::TestParamInfo<AddressCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadOutlookItem, TimeIsDeliveryElseSubmitElseCreation) {
   constexpr std::uint32_t kDelivery = 0x0E060040, kSubmit = 0x00390040, kCreation = 0x30070040;
-  EXPECT_EQ(Read(FakeStorage().Fixed(kCreation, 3).Fixed(kSubmit, 2).Fixed(kDelivery, 1)).time, 1);
-  EXPECT_EQ(Read(FakeStorage().Fixed(kCreation, 3).Fixed(kSubmit, 2)).time, 2);
-  EXPECT_EQ(Read(FakeStorage().Fixed(kCreation, 3).Fixed(kDelivery, 0)).time, 3);
-  // A delivery time stored under another type is not a time.
-  EXPECT_EQ(Read(FakeStorage().Fixed(0x0E060003, 5)).time, std::nullopt);
-  EXPECT_EQ(Read(FakeStorage()).time, std::nullopt);
-  EXPECT_EQ(Read(FakeStorage().Fixed(kDelivery, -7)).time, -7);
-}
-
-TEST(ReadOutlookItem, PropertyStreamIsReadOnlyWhereItHasWholeEntries) {
-  FakeStorage storage;
-  storage.Fixed(0x0E060040, 1234);
-  const std::string whole = *storage.Stream(u"__properties_version1.0");
-  ASSERT_EQ(whole.size(), 48u);
-  EXPECT_EQ(Read(storage).time, 1234);
+  const auto time = [](std::string props) { return Read({{"props", std::move(props)}}).time; };
+  EXPECT_EQ(time(Props({{kCreation, 3}, {kSubmit, 2}, {kDelivery, 1}})), 1);
+  EXPECT_EQ(time(Props({{kCreation, 3}, {kSubmit, 2}})), 2);
+  EXPECT_EQ(time(Props({{kCreation, 3}, {kDelivery, 0}})), 3);
+  EXPECT_EQ(time(Props({{kDelivery, -7}})), -7);
+  // A delivery time stored as another type is not a time.
+  EXPECT_EQ(time(Props({{0x0E060003, 5}})), std::nullopt);
+  // Only whole entries after the 32-byte header are read.
+  const std::string whole = Props({{kDelivery, 9}});
   for (const size_t size : {0, 16, 31, 32, 47}) {
-    EXPECT_EQ(Read(FakeStorage().Raw(u"__properties_version1.0", whole.substr(0, size))).time,
-              std::nullopt)
-        << size;
+    EXPECT_EQ(time(whole.substr(0, size)), std::nullopt) << size;
   }
-  // Entries are read after the top-level message's 32-byte header only.
-  EXPECT_EQ(Read(FakeStorage().Raw(u"__properties_version1.0", whole.substr(8))).time,
-            std::nullopt);
 }
 
 TEST(FormatFileTime, GivesTheLocalDateAndMinute) {

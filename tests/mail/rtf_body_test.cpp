@@ -48,80 +48,70 @@ struct RtfCase {
   std::u16string content;
 };
 
-class HtmlRtf : public testing::TestWithParam<RtfCase> {};
-
-TEST_P(HtmlRtf, GivesTheEncapsulatedHtml) {
-  EXPECT_EQ(Read("{\\rtf1\\ansi\\fromhtml1 " + GetParam().rtf + "}", RtfBody::Kind::kHtml),
-            GetParam().content);
+TEST(ReadRtfBody, GivesTheEncapsulatedHtml) {
+  const RtfCase cases[] = {
+      {"HtmlRtfRunsAreDropped", "a\\htmlrtf b\\htmlrtf1 c\\htmlrtf0 d", u"ad"},
+      {"HtmlRtfEndsWithItsGroup", "{\\htmlrtf a}b", u"b"},
+      {"HtmlTagShowsEvenWithinHtmlRtf", "\\htmlrtf {\\*\\htmltag4 <br>}x\\htmlrtf0 y", u"<br>y"},
+      {"EscapedBracesAndBackslash", "{\\*\\htmltag0 \\{\\}\\\\}", u"{}\\"},
+      {"ParTabLine", "{\\*\\htmltag0 a\\par b\\tab c\\line d}", u"a\r\nb\tc\r\nd"},
+      {"MhtmlTagIsSkipped", "{\\*\\mhtmltag84 <img src=cid:x>}{\\*\\htmltag84 <img>}", u"<img>"},
+      {"NegativeUnicodeAndSurrogates", "\\u-4064?\\u-10179?\\u-8704?", u"\uF020\U0001F600"},
+      {"FallbackCountFromUc", "\\uc2\\u12354\\'82\\'a0x\\uc0\\u12356 y", u"あxいy"},
+      {"FallbackEndsAtAGroup", "\\uc3\\u12354 a{\\*\\htmltag0 b}c", u"あbc"},
+      {"UnicodeWithinHtmlRtfIsHidden", "\\htmlrtf \\u12354 ?\\htmlrtf0 x", u"x"},
+      {"TagTextInTheDocumentCodePage",
+       "{\\fonttbl{\\f1\\fcharset204 Cyr;}}\\f1 {\\*\\htmltag0 \\'e0}\\'e0", u"\u00e0<1251>\u00e0"},
+  };
+  for (const RtfCase& c : cases) {
+    EXPECT_EQ(Read("{\\rtf1\\ansi\\fromhtml1 " + c.rtf + "}", RtfBody::Kind::kHtml), c.content)
+        << c.name;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HtmlRtf,
-    testing::Values(
-        RtfCase{"HtmlRtfRunsAreDropped", "a\\htmlrtf b\\htmlrtf1 c\\htmlrtf0 d", u"ad"},
-        RtfCase{"HtmlRtfEndsWithItsGroup", "{\\htmlrtf a}b", u"b"},
-        RtfCase{"HtmlTagShowsEvenWithinHtmlRtf", "\\htmlrtf {\\*\\htmltag4 <br>}x\\htmlrtf0 y",
-                u"<br>y"},
-        RtfCase{"EscapedBracesAndBackslash", "{\\*\\htmltag0 \\{\\}\\\\}", u"{}\\"},
-        RtfCase{"ParTabLine", "{\\*\\htmltag0 a\\par b\\tab c\\line d}", u"a\r\nb\tc\r\nd"},
-        RtfCase{"MhtmlTagIsSkipped", "{\\*\\mhtmltag84 <img src=cid:x>}{\\*\\htmltag84 <img>}",
-                u"<img>"},
-        RtfCase{"NegativeUnicodeAndSurrogates", "\\u-4064?\\u-10179?\\u-8704?",
-                u"\uF020\U0001F600"},
-        RtfCase{"FallbackCountFromUc", "\\uc2\\u12354\\'82\\'a0x\\uc0\\u12356 y", u"あxいy"},
-        RtfCase{"FallbackEndsAtAGroup", "\\uc3\\u12354 a{\\*\\htmltag0 b}c", u"あbc"},
-        RtfCase{"UnicodeWithinHtmlRtfIsHidden", "\\htmlrtf \\u12354 ?\\htmlrtf0 x", u"x"},
-        RtfCase{"TagTextInTheDocumentCodePage",
-                "{\\fonttbl{\\f1\\fcharset204 Cyr;}}\\f1 {\\*\\htmltag0 \\'e0}\\'e0",
-                u"\u00e0<1251>\u00e0"}),
-    [](const testing::TestParamInfo<RtfCase>& info) { return std::string(info.param.name); });
-
-class TextRtf : public testing::TestWithParam<RtfCase> {};
-
-TEST_P(TextRtf, GivesTheDocumentsText) {
-  EXPECT_EQ(Read(GetParam().rtf, RtfBody::Kind::kText), GetParam().content);
+TEST(ReadRtfBody, GivesTheDocumentsText) {
+  const RtfCase cases[] = {
+      {"TablesAndInfoAreNotText",
+       "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0"
+       "\\blue0;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}\\pard "
+       "Hello\\par World\\line x\\tab y}",
+       u"Hello\r\nWorld\r\nx\ty"},
+      {"PicturesObjectsAndStarredGroupsAreNotText",
+       "{\\rtf1 a{\\pict\\pngblip 89504e47}b{\\object{\\objdata 0102}{\\result r}}c"
+       "{\\*\\generator Riched20;}{\\*\\htmltag0 <p>}d}",
+       u"abcd"},
+      {"FieldShowsItsResultNotItsInstruction",
+       "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://e.jp/a\"}{\\fldrslt "
+       "http://e.jp/}}}",
+       u"http://e.jp/"},
+      {"FromTextIsText", "{\\rtf1\\ansi\\fromtext a\\htmlrtf b\\htmlrtf0 c}", u"ac"},
+      {"FromHtmlAfterTextDoesNotCount", "{\\rtf1 a\\fromhtml1 {\\*\\htmltag0 b}}", u"a"},
+      {"DoubleByteRunsInTheDocumentCodePage",
+       "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'95\\\\\\'95\\'5c}", u"あ表表"},
+      {"FontCharsetGivesTheCodePage",
+       "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset128 Gothic;}}"
+       "\\f1 \\'82\\'a0{\\f0 \\'e9}\\plain \\'e9}",
+       u"あéé"},
+      {"CpgOverridesTheCharset", "{\\rtf1{\\fonttbl{\\f2\\fcharset0\\cpg932 G;}}\\f2 \\'82\\'a0}",
+       u"あ"},
+      {"ALineBreakSplitsADoubleByteCharacter", "{\\rtf1\\ansicpg932 \\'83\\par\\'5a}",
+       u"\uFFFD\r\nZ"},
+      {"BinaryDataIsPassedOver", "{\\rtf1 a\\bin4 {}\\\\b}", u"ab"},
+      {"BinaryLengthPastTheEnd", "{\\rtf1 a\\bin99 xyz", u"a"},
+      {"Symbols",
+       "{\\rtf1 a\\~b\\_c\\-d\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote"
+       "\\rdblquote\\\r\ne}",
+       u"a\u00A0b-cd\u2014\u2013\u2022\u2018\u2019\u201C\u201D\r\ne"},
+      {"TextAfterTheDocumentsGroupIsIgnored", "{\\rtf1 a}b{c}", u"a"},
+      {"UnclosedDocumentKeepsItsText", "{\\rtf1 a{\\b b", u"ab"},
+      {"HugeParametersAreClamped",
+       "{\\rtf1 \\uc0\\u99999999999999 {\\uc99999999999 \\u-99999999999 xyz}}",
+       std::u16string(u"\uFFFF\0", 2)},
+  };
+  for (const RtfCase& c : cases) {
+    EXPECT_EQ(Read(c.rtf, RtfBody::Kind::kText), c.content) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextRtf,
-    testing::Values(
-        RtfCase{"TablesAndInfoAreNotText",
-                "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0"
-                "\\blue0;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}\\pard "
-                "Hello\\par World\\line x\\tab y}",
-                u"Hello\r\nWorld\r\nx\ty"},
-        RtfCase{"PicturesObjectsAndStarredGroupsAreNotText",
-                "{\\rtf1 a{\\pict\\pngblip 89504e47}b{\\object{\\objdata 0102}{\\result r}}c"
-                "{\\*\\generator Riched20;}{\\*\\htmltag0 <p>}d}",
-                u"abcd"},
-        RtfCase{"FieldShowsItsResultNotItsInstruction",
-                "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://e.jp/a\"}{\\fldrslt "
-                "http://e.jp/}}}",
-                u"http://e.jp/"},
-        RtfCase{"FromTextIsText", "{\\rtf1\\ansi\\fromtext a\\htmlrtf b\\htmlrtf0 c}", u"ac"},
-        RtfCase{"FromHtmlAfterTextDoesNotCount", "{\\rtf1 a\\fromhtml1 {\\*\\htmltag0 b}}", u"a"},
-        RtfCase{"DoubleByteRunsInTheDocumentCodePage",
-                "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'95\\\\\\'95\\'5c}", u"あ表表"},
-        RtfCase{"FontCharsetGivesTheCodePage",
-                "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset128 Gothic;}}"
-                "\\f1 \\'82\\'a0{\\f0 \\'e9}\\plain \\'e9}",
-                u"あéé"},
-        RtfCase{"CpgOverridesTheCharset",
-                "{\\rtf1{\\fonttbl{\\f2\\fcharset0\\cpg932 G;}}\\f2 \\'82\\'a0}", u"あ"},
-        RtfCase{"ALineBreakSplitsADoubleByteCharacter", "{\\rtf1\\ansicpg932 \\'83\\par\\'5a}",
-                u"\uFFFD\r\nZ"},
-        RtfCase{"BinaryDataIsPassedOver", "{\\rtf1 a\\bin4 {}\\\\b}", u"ab"},
-        RtfCase{"BinaryLengthPastTheEnd", "{\\rtf1 a\\bin99 xyz", u"a"},
-        RtfCase{"Symbols",
-                "{\\rtf1 a\\~b\\_c\\-d\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote"
-                "\\rdblquote\\\r\ne}",
-                u"a\u00A0b-cd\u2014\u2013\u2022\u2018\u2019\u201C\u201D\r\ne"},
-        RtfCase{"TextAfterTheDocumentsGroupIsIgnored", "{\\rtf1 a}b{c}", u"a"},
-        RtfCase{"UnclosedDocumentKeepsItsText", "{\\rtf1 a{\\b b", u"ab"},
-        RtfCase{"HugeParametersAreClamped",
-                "{\\rtf1 \\uc0\\u99999999999999 {\\uc99999999999 \\u-99999999999 xyz}}",
-                std::u16string(u"\uFFFF\0", 2)}),
-    [](const testing::TestParamInfo<RtfCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadRtfBody, GroupsDeeperThanTheCapAreDropped) {
   const auto nested = [](int depth) {

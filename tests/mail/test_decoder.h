@@ -1,8 +1,7 @@
 #pragma once
-// The code page decoder of the mail tests: 932 through the build's codec
-// (glibc iconv natively, Windows under Wine), 1252 as Latin-1 (cases keep to
-// bytes where the two agree), and any other code page marked "<cp>" before
-// its Latin-1 text, so that a case sees which code page was asked for.
+// The mail tests' decoder: 932 through the build's codec, 1252 as Latin-1
+// (cases keep to bytes where they agree), any other code page as "<cp>" and
+// Latin-1, so that a case sees which code page was asked for.
 
 #include <memory>
 #include <string>
