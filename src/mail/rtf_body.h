@@ -21,7 +21,8 @@ struct RtfBody {
 // {\*\htmltag} groups and the text outside them that is not within an
 // \htmlrtf ... \htmlrtf0 run. Otherwise (\fromtext, or a plain RTF
 // document) the document's text, without font and colour tables, style
-// sheets, pictures, objects, field instructions and other destinations.
+// sheets, pictures, objects, field instructions and other destinations, and
+// without \htmlrtf runs there too.
 //
 // In both: \par and \line give CR LF, \tab a tab; a run of \'hh bytes and
 // plain text is decoded together, in the code page of the current font's
