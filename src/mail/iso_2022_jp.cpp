@@ -24,35 +24,45 @@ constexpr char16_t kHalfWidthKanaBase = 0xFF61;  // ｡, at JIS X 0201 0x21
 
 bool IsGraphic(unsigned char b) { return b >= 0x21 && b <= 0x7E; }
 
-// What an escape sequence does to the state. Returns false for a sequence
-// this decoder does not know.
+// ASCII that reads the same in the ASCII state: no escape or shift.
+bool IsPlainAscii(unsigned char b) {
+  return b < 0x80 && b != kEsc && b != kShiftOut && b != kShiftIn;
+}
+
+// What an escape sequence (its bytes after ESC) does to the state. Returns
+// false for a sequence this decoder does not know. Compared byte by byte:
+// a mail switches sets several times per line.
 bool ApplyEscape(std::string_view sequence, State& state) {
-  auto designate = [&](G0Set set) {
-    state.g0 = set;
+  const size_t size = sequence.size();
+  const char first = sequence[0];
+  const char final = sequence[size - 1];
+  const bool two_byte_g0 = first == '$' && (size == 2 || (size == 3 && sequence[1] == '('));
+  if (size == 2 && first == '(') {
     state.shifted = false;
-    return true;
-  };
-  if (sequence == "(B" || sequence == "(J" || sequence == "(H") return designate(G0Set::kAscii);
-  if (sequence == "(I") return designate(G0Set::kKana);
-  if (sequence == "$@" || sequence == "$B" || sequence == "$(@" || sequence == "$(B") {
-    return designate(G0Set::kJisX0208);
-  }
-  if (sequence == "$(Q" || sequence == "$(O") return designate(G0Set::kJisX0213Plane1);
-  if (sequence.size() == 2 && sequence[0] == '$') return designate(G0Set::kOtherDouble);
-  if (sequence.size() == 3 && sequence.substr(0, 2) == "$(") {
-    return designate(G0Set::kOtherDouble);
-  }
-  if (sequence.size() == 2 && sequence[0] == '(') return designate(G0Set::kOtherSingle);
-  if (sequence == ")I") {
-    state.g1_is_kana = true;
+    if (final == 'B' || final == 'J' || final == 'H') {
+      state.g0 = G0Set::kAscii;
+    } else {
+      state.g0 = final == 'I' ? G0Set::kKana : G0Set::kOtherSingle;
+    }
     return true;
   }
-  if (sequence[0] == ')' || sequence.substr(0, 2) == "$)") {
-    state.g1_is_kana = false;
+  if (two_byte_g0) {
+    state.shifted = false;
+    if (final == '@' || final == 'B') {
+      state.g0 = G0Set::kJisX0208;
+    } else if (size == 3 && (final == 'Q' || final == 'O')) {
+      state.g0 = G0Set::kJisX0213Plane1;
+    } else {
+      state.g0 = G0Set::kOtherDouble;
+    }
     return true;
   }
-  if (sequence.size() == 2 && sequence[0] == '.') {
-    state.g2 = sequence[1] == 'A' ? G2Set::kLatin1 : G2Set::kOther;
+  if (first == ')' || (size == 3 && first == '$' && sequence[1] == ')')) {
+    state.g1_is_kana = sequence == ")I";
+    return true;
+  }
+  if (size == 2 && first == '.') {
+    state.g2 = final == 'A' ? G2Set::kLatin1 : G2Set::kOther;
     return true;
   }
   // JIS X 0208-1990's announcer before ESC $ B.
@@ -154,10 +164,13 @@ void WalkIso2022Jp(std::string_view bytes, Sink& sink) {
       continue;
     }
     switch (state.g0) {
-      case G0Set::kAscii:
-        sink.Unit(b);
-        ++i;
+      case G0Set::kAscii: {
+        size_t end = i + 1;
+        while (end < bytes.size() && IsPlainAscii(static_cast<unsigned char>(bytes[end]))) ++end;
+        sink.Ascii(bytes.substr(i, end - i));
+        i = end;
         break;
+      }
       case G0Set::kKana:
         if (b == 0x7F) {
           sink.Bad();

@@ -34,14 +34,11 @@ constexpr HeldTable MakeHeldTable() {
   return held;
 }
 
-constexpr HeldTable kHeld = MakeHeldTable();
-
 }  // namespace
 
-bool Cp932HoldsJisCode(unsigned char row, unsigned char cell) {
-  if (row < 0x21 || row > 0x7E || cell < 0x21 || cell > 0x7E) return false;
-  return kHeld[(row - 0x21) * 94 + (cell - 0x21)];
-}
+namespace jis_detail {
+const HeldTable kCp932HeldCodes = MakeHeldTable();
+}  // namespace jis_detail
 
 Cp932Pair JisCodeToCp932(unsigned char row, unsigned char cell) {
   const int lead = ((row + 1) >> 1) + (row <= 0x5E ? 0x70 : 0xB0);
@@ -56,11 +53,7 @@ Cp932Pair JisCodeToCp932(unsigned char row, unsigned char cell) {
 
 namespace jis_detail {
 
-void TextWriter::Pair(char lead, char trail) {
-  if (codec_ == nullptr) {
-    out_.text += next_ < pair_text_.size() ? pair_text_[next_++] : u'\uFFFD';
-    return;
-  }
+void TextWriter::DecodeOnItsOwn(char lead, char trail) {
   const AnsiText one = codec_->Decode(std::string{lead, trail});
   out_.text += one.text;
   out_.lossy |= one.lossy;

@@ -9,6 +9,16 @@ void PaneLines::AddLine(std::u16string_view line) {
 }
 
 size_t PaneLines::AddText(std::u16string_view text) {
+  // One allocation for a whole body: a CR or LF alone grows by one unit.
+  size_t bare_breaks = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+      ++i;
+    } else if (text[i] == u'\r' || text[i] == u'\n') {
+      ++bare_breaks;
+    }
+  }
+  text_.reserve(text_.size() + 2 + text.size() + bare_breaks);
   size_t added = 0;
   size_t start = 0;
   while (start < text.size()) {
