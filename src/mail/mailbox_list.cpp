@@ -17,6 +17,7 @@ struct Token {
   enum Kind { kAtom, kQuoted, kComment, kDomainLiteral, kSpecial } kind;
   std::string text;  // quoted strings and comments without their delimiters
   bool space_before = false;
+  std::string_view raw;  // as in the mail
 };
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -42,8 +43,9 @@ class Tokenizer {
         ++pos_;
         continue;
       }
-      Token token{Token::kAtom, {}, space};
+      Token token{Token::kAtom, {}, space, {}};
       space = false;
+      const size_t start = pos_;
       if (c == '"') {
         token.kind = Token::kQuoted;
         ReadQuoted(token.text);
@@ -61,6 +63,7 @@ class Tokenizer {
       } else {
         ReadAtom(token.text);
       }
+      token.raw = text_.substr(start, pos_ - start);
       tokens.push_back(std::move(token));
     }
     return tokens;
@@ -165,13 +168,13 @@ std::string PhraseText(std::vector<Token>::const_iterator first,
 }
 
 // An addr-spec's text: white space and comments dropped, a quoted local
-// part kept in its quotes.
+// part kept as written.
 std::string AddressText(std::vector<Token>::const_iterator first,
                         std::vector<Token>::const_iterator last) {
   std::string text;
   for (auto it = first; it != last; ++it) {
     if (it->kind == Token::kComment) continue;
-    text += it->kind == Token::kQuoted ? '"' + it->text + '"' : it->text;
+    text += it->kind == Token::kQuoted ? it->raw : it->text;
   }
   return text;
 }
@@ -277,9 +280,14 @@ class MailboxBuilder {
 }  // namespace
 
 std::vector<Mailbox> ParseMailboxList(std::string_view raw_value, const AnsiCodec& cp932) {
+  // Unfolded first, so that no line break stays inside a quoted address.
+  std::string unfolded(raw_value);
+  unfolded.erase(std::remove_if(unfolded.begin(), unfolded.end(),
+                                [](char c) { return c == '\r' || c == '\n'; }),
+                 unfolded.end());
   std::vector<Mailbox> mailboxes;
   MailboxBuilder builder(cp932, mailboxes);
-  for (const Token& token : Tokenizer(raw_value).Tokens()) builder.Add(token);
+  for (const Token& token : Tokenizer(unfolded).Tokens()) builder.Add(token);
   builder.Finish();
   return mailboxes;
 }
