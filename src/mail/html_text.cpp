@@ -1,9 +1,7 @@
 #include "mail/html_text.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
-#include <vector>
 
 #include "mail/html_references.h"
 #include "mail/html_tags.h"
@@ -11,6 +9,7 @@
 #include "mail/inline_style.h"
 #include "mail/line_writer.h"
 #include "mail/link_address.h"
+#include "mail/open_elements.h"
 
 namespace vorenta {
 
@@ -18,44 +17,27 @@ namespace {
 
 using html::Display;
 using html::HasFlag;
+using html::OpenElement;
 using html::Tag;
 using html::Token;
 using html::WhiteSpace;
 
 constexpr size_t kMaxDepth = 256;
 constexpr size_t kNoText = std::u16string::npos;
+constexpr int kNone = html::OpenElements::kNone;
 
-char16_t LowerAscii(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
-
+// The first attribute of that name counts, as in a browser.
 const html::Attribute* FindAttribute(const Token& token, std::u16string_view lower_name) {
   for (const html::Attribute& attribute : token.attributes) {
-    if (SameName(attribute.name, lower_name)) return &attribute;  // the first one counts
+    if (attribute.name.size() != lower_name.size()) continue;
+    size_t i = 0;
+    while (i < lower_name.size() && (attribute.name[i] == lower_name[i] ||
+                                     attribute.name[i] + (u'a' - u'A') == lower_name[i])) {
+      ++i;
+    }
+    if (i == lower_name.size()) return &attribute;
   }
   return nullptr;
-}
-
-bool IsOneOf(Tag tag, std::initializer_list<Tag> tags) {
-  for (Tag t : tags) {
-    if (tag == t) return true;
-  }
-  return false;
-}
-
-bool IsHeading(Tag tag) { return tag >= Tag::kH1 && tag <= Tag::kH6; }
-
-bool IsTablePart(Tag tag) {
-  return IsOneOf(tag, {Tag::kTable, Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kTr, Tag::kTd,
-                       Tag::kTh, Tag::kCaption, Tag::kColgroup});
 }
 
 bool HasNonSpace(std::u16string_view text) {
@@ -65,16 +47,26 @@ bool HasNonSpace(std::u16string_view text) {
   return false;
 }
 
-// Open elements are counted per bucket, so that an end tag with nothing open
-// to close costs no walk down the stack.
-constexpr size_t kBuckets = 256;
-static_assert(html::kKnownTagCount < 128);
+constexpr std::initializer_list<Tag> kHeadings = {Tag::kH1, Tag::kH2, Tag::kH3,
+                                                  Tag::kH4, Tag::kH5, Tag::kH6};
 
-size_t BucketOf(Tag tag, std::u16string_view name) {
-  if (tag != Tag::kOther) return static_cast<size_t>(tag);
-  size_t hash = 0;
-  for (char16_t c : name) hash = hash * 31 + LowerAscii(c);
-  return 128 + hash % 128;
+bool IsHeading(Tag tag) { return tag >= Tag::kH1 && tag <= Tag::kH6; }
+
+bool IsTablePart(Tag tag) {
+  switch (tag) {
+    case Tag::kTable:
+    case Tag::kTbody:
+    case Tag::kThead:
+    case Tag::kTfoot:
+    case Tag::kTr:
+    case Tag::kTd:
+    case Tag::kTh:
+    case Tag::kCaption:
+    case Tag::kColgroup:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // What an element's own attributes say about its layout.
@@ -114,23 +106,9 @@ OwnLayout OwnLayoutOf(const Token& token) {
   return own;
 }
 
-struct OpenElement {
-  Tag tag = Tag::kOther;
-  std::u16string_view name;  // as written
-  size_t bucket = 0;
-  Display display = Display::kInline;
-  WhiteSpace white_space = WhiteSpace::kCollapse;  // with what it inherits
-  bool hides = false;          // its subtree is not shown; counted in hidden_depth_
-  bool shown = false;          // it is laid out: not hidden, nor inside something hidden
-  std::u16string address;      // a shown link's web address
-  size_t link_text = kNoText;  // where the link's first character was written
-};
-
 class HtmlLayout {
  public:
-  explicit HtmlLayout(std::u16string_view html) : tokenizer_(html), lines_(html.size()) {
-    stack_.reserve(kMaxDepth);
-  }
+  explicit HtmlLayout(std::u16string_view html) : tokenizer_(html), lines_(html.size()) {}
 
   std::u16string Run();
 
@@ -139,13 +117,14 @@ class HtmlLayout {
 
   bool Hidden() const { return hidden_depth_ > 0; }
   WhiteSpace CurrentWhiteSpace() const {
-    return stack_.empty() ? WhiteSpace::kCollapse : stack_.back().white_space;
+    return open_.empty() ? WhiteSpace::kCollapse : open_.back().white_space;
   }
 
   void OnText(const Token& token, bool newline_skippable);
   void OnStartTag(const Token& token);
   void OnEndTag(const Token& token);
   void OnVoidElement(const Token& token, const OwnLayout& own);
+  void OpenHead();
   void Open(const Token& token, const OwnLayout& own);
 
   void Write(std::u16string_view text, bool references, WhiteSpace mode, bool newline_skippable);
@@ -154,21 +133,19 @@ class HtmlLayout {
   void EdgeOf(Display display);
 
   void CloseImplied(Tag tag);
-  void CloseHead();
-  // The index of the highest open element for which match holds, looking no
-  // further down than the first for which stop holds; -1 when none.
-  template <typename Match, typename Stop>
-  int FindOpen(Match match, Stop stop) const;
   void CloseFormatting(int index);
+  // Closes the element at index and all above it, when index is not below
+  // floor (the highest element that stops the search) and not kNone.
+  void CloseIfReachable(int index, int floor);
+  void CloseHead();
   void PopTo(size_t index);
-  void RemoveAt(size_t index);
+  void Remove(size_t index);
   void FinishLink(const OpenElement& link);
   void MarkLinkTexts();
 
   html::Tokenizer tokenizer_;
   html::LineWriter lines_;
-  std::vector<OpenElement> stack_;
-  std::array<int, kBuckets> open_counts_{};
+  html::OpenElements open_;
   int hidden_depth_ = 0;
   int open_links_ = 0;       // shown links with an address
   int unstarted_links_ = 0;  // of those, the ones no text was written for yet
@@ -276,8 +253,8 @@ void HtmlLayout::Show(char16_t c) {
 
 void HtmlLayout::MarkLinkTexts() {
   const size_t at = lines_.text().size() - 1;
-  for (size_t i = stack_.size(); i-- > 0 && unstarted_links_ > 0;) {
-    OpenElement& e = stack_[i];
+  for (size_t i = open_.size(); i-- > 0 && unstarted_links_ > 0;) {
+    OpenElement& e = open_[i];
     if (!e.address.empty() && e.link_text == kNoText) {
       e.link_text = at;
       --unstarted_links_;
@@ -313,16 +290,7 @@ void HtmlLayout::OnStartTag(const Token& token) {
       if (!Hidden()) lines_.Boundary(0);
       return;
     case Tag::kHead:
-      if (head_ == HeadState::kNotYet && stack_.size() < kMaxDepth) {
-        head_ = HeadState::kOpen;
-        OpenElement head;
-        head.tag = tag;
-        head.bucket = BucketOf(tag, token.name);
-        head.hides = true;
-        ++hidden_depth_;
-        ++open_counts_[head.bucket];
-        stack_.push_back(std::move(head));
-      }
+      if (head_ == HeadState::kNotYet) OpenHead();
       return;
     default:
       break;
@@ -357,12 +325,21 @@ void HtmlLayout::OnVoidElement(const Token& token, const OwnLayout& own) {
   EdgeOf(own.display);
 }
 
+void HtmlLayout::OpenHead() {
+  if (open_.size() >= kMaxDepth) return;
+  head_ = HeadState::kOpen;
+  OpenElement head;
+  head.tag = Tag::kHead;
+  head.hides = true;
+  ++hidden_depth_;
+  open_.Push(std::move(head));
+}
+
 void HtmlLayout::Open(const Token& token, const OwnLayout& own) {
   const Tag tag = token.tag;
   OpenElement e;
   e.tag = tag;
   e.name = token.name;
-  e.bucket = BucketOf(tag, token.name);
   e.display = own.display;
   e.hides = own.hides || HasFlag(tag, html::kHiddenSubtree);
   e.shown = !Hidden() && !e.hides;
@@ -382,7 +359,7 @@ void HtmlLayout::Open(const Token& token, const OwnLayout& own) {
       }
     }
   }
-  if (stack_.size() >= kMaxDepth) {
+  if (open_.size() >= kMaxDepth) {
     // Too deep to open: laid out as an empty element.
     if (e.shown) {
       FinishLink(e);
@@ -395,56 +372,32 @@ void HtmlLayout::Open(const Token& token, const OwnLayout& own) {
     ++open_links_;
     ++unstarted_links_;
   }
-  ++open_counts_[e.bucket];
-  stack_.push_back(std::move(e));
+  open_.Push(std::move(e));
 }
 
-template <typename Match, typename Stop>
-int HtmlLayout::FindOpen(Match match, Stop stop) const {
-  for (size_t i = stack_.size(); i-- > 0;) {
-    if (match(stack_[i])) return static_cast<int>(i);
-    if (stop(stack_[i])) return -1;
-  }
-  return -1;
+void HtmlLayout::CloseIfReachable(int index, int floor) {
+  if (index != kNone && index >= floor) PopTo(static_cast<size_t>(index));
 }
 
 void HtmlLayout::CloseImplied(Tag tag) {
-  const auto pop_to = [this](int index) {
-    if (index >= 0) PopTo(static_cast<size_t>(index));
-  };
-  const auto top_is = [this](std::initializer_list<Tag> tags) {
-    return !stack_.empty() && IsOneOf(stack_.back().tag, tags);
-  };
-  if (HasFlag(tag, html::kClosesParagraph) && open_counts_[static_cast<size_t>(Tag::kP)] > 0) {
-    pop_to(FindOpen([](const OpenElement& e) { return e.tag == Tag::kP; },
-                    [](const OpenElement& e) {
-                      return HasFlag(e.tag, html::kScopeBoundary) || e.tag == Tag::kButton;
-                    }));
+  const int boundary = open_.TopmostScopeBoundary();
+  if (HasFlag(tag, html::kClosesParagraph)) {
+    CloseIfReachable(open_.Topmost(Tag::kP), std::max(boundary, open_.Topmost(Tag::kButton)));
   }
-  // A new item ends the open one, even past a div or p inside it.
-  const auto item_edge = [](const OpenElement& e) {
-    return HasFlag(e.tag, html::kSpecial) && !IsOneOf(e.tag, {Tag::kAddress, Tag::kDiv, Tag::kP});
-  };
-  // Table parts end the open parts above the enclosing table or row group.
-  const auto close_table_parts = [&](std::initializer_list<Tag> parts,
-                                     std::initializer_list<Tag> edges) {
-    int lowest = -1;
-    for (size_t i = stack_.size(); i-- > 0 && !IsOneOf(stack_[i].tag, edges);) {
-      if (IsOneOf(stack_[i].tag, parts)) lowest = static_cast<int>(i);
-    }
-    pop_to(lowest);
-  };
+  const bool top_is_row_part =
+      !open_.empty() && (open_.back().tag == Tag::kTable || open_.back().tag == Tag::kTbody ||
+                         open_.back().tag == Tag::kThead || open_.back().tag == Tag::kTfoot ||
+                         open_.back().tag == Tag::kTr);
   switch (tag) {
     case Tag::kLi:
-      pop_to(FindOpen([](const OpenElement& e) { return e.tag == Tag::kLi; }, item_edge));
+      // A new item ends the open one, even past a div or p inside it.
+      CloseIfReachable(open_.Topmost(Tag::kLi),
+                       std::max(open_.TopmostItemEdge(), open_.Topmost({Tag::kDd, Tag::kDt})));
       break;
     case Tag::kDd:
     case Tag::kDt:
-      pop_to(FindOpen(
-          [](const OpenElement& e) {
-            return IsOneOf(e.tag, {Tag::kDd, Tag::kDt});
-          },
-          item_edge));
+      CloseIfReachable(open_.Topmost({Tag::kDd, Tag::kDt}),
+                       std::max(open_.TopmostItemEdge(), open_.Topmost(Tag::kLi)));
       break;
     case Tag::kH1:
     case Tag::kH2:
@@ -452,50 +405,58 @@ void HtmlLayout::CloseImplied(Tag tag) {
     case Tag::kH4:
     case Tag::kH5:
     case Tag::kH6:
-      if (!stack_.empty() && IsHeading(stack_.back().tag)) PopTo(stack_.size() - 1);
+      if (!open_.empty() && IsHeading(open_.back().tag)) PopTo(open_.size() - 1);
       break;
     case Tag::kTd:
     case Tag::kTh:
-      close_table_parts({Tag::kTd, Tag::kTh}, {Tag::kTr, Tag::kTbody, Tag::kThead, Tag::kTfoot,
-                                               Tag::kTable, Tag::kTemplate});
+      CloseIfReachable(open_.Topmost({Tag::kTd, Tag::kTh}),
+                       open_.Topmost({Tag::kTr, Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kTable,
+                                      Tag::kTemplate}));
       break;
-    case Tag::kTr:
-      close_table_parts({Tag::kTr, Tag::kTd, Tag::kTh},
-                        {Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kTable, Tag::kTemplate});
+    case Tag::kTr: {
+      const int floor =
+          open_.Topmost({Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kTable, Tag::kTemplate});
+      CloseIfReachable(open_.Topmost(Tag::kTr), floor);
+      CloseIfReachable(open_.Topmost({Tag::kTd, Tag::kTh}), floor);
       break;
+    }
     case Tag::kTbody:
     case Tag::kThead:
     case Tag::kTfoot:
     case Tag::kCaption:
-    case Tag::kColgroup:
-      close_table_parts({Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kTr, Tag::kTd, Tag::kTh,
-                         Tag::kCaption, Tag::kColgroup},
-                        {Tag::kTable, Tag::kTemplate});
+    case Tag::kColgroup: {
+      // Down to the lowest open part of the table.
+      const int floor = open_.Topmost({Tag::kTable, Tag::kTemplate});
+      int lowest = kNone;
+      for (Tag part : {Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kCaption, Tag::kColgroup,
+                       Tag::kTr, Tag::kTd, Tag::kTh}) {
+        const int index = open_.Topmost(part);
+        if (index > floor && (lowest == kNone || index < lowest)) lowest = index;
+      }
+      CloseIfReachable(lowest, floor);
       break;
+    }
     case Tag::kTable:
-      // A table straight inside another's rows is the next table, not a
+      // A table straight among another's rows is the next table, not a
       // nested one.
-      if (top_is({Tag::kTable, Tag::kTbody, Tag::kThead, Tag::kTfoot, Tag::kTr})) {
-        pop_to(FindOpen([](const OpenElement& e) { return e.tag == Tag::kTable; },
-                        [](const OpenElement& e) { return e.tag == Tag::kTemplate; }));
-      }
+      if (top_is_row_part)
+        CloseIfReachable(open_.Topmost(Tag::kTable), open_.Topmost(Tag::kTemplate));
       break;
-    case Tag::kA:
+    case Tag::kA: {
       // A link never holds another: the open one ends here.
-      if (open_counts_[static_cast<size_t>(Tag::kA)] > 0) {
-        const int open =
-            FindOpen([](const OpenElement& e) { return e.tag == Tag::kA; },
-                     [](const OpenElement& e) { return HasFlag(e.tag, html::kScopeBoundary); });
-        if (open >= 0) CloseFormatting(open);
-      }
+      const int link = open_.Topmost(Tag::kA);
+      if (link != kNone && link >= boundary) CloseFormatting(link);
       break;
+    }
     case Tag::kRp:
     case Tag::kRt:
-      if (top_is({Tag::kRp, Tag::kRt})) PopTo(stack_.size() - 1);
+      if (!open_.empty() && (open_.back().tag == Tag::kRp || open_.back().tag == Tag::kRt)) {
+        PopTo(open_.size() - 1);
+      }
       break;
     case Tag::kOption:
     case Tag::kOptgroup:
-      if (top_is({Tag::kOption})) PopTo(stack_.size() - 1);
+      if (!open_.empty() && open_.back().tag == Tag::kOption) PopTo(open_.size() - 1);
       break;
     default:
       break;
@@ -504,11 +465,7 @@ void HtmlLayout::CloseImplied(Tag tag) {
 
 void HtmlLayout::OnEndTag(const Token& token) {
   const Tag tag = token.tag;
-  const size_t bucket = BucketOf(tag, token.name);
-  const auto same = [&](const OpenElement& e) {
-    return tag == Tag::kOther ? e.tag == Tag::kOther && SameName(e.name, token.name) : e.tag == tag;
-  };
-  const auto scope_edge = [](const OpenElement& e) { return HasFlag(e.tag, html::kScopeBoundary); };
+  const int boundary = open_.TopmostScopeBoundary();
   switch (tag) {
     case Tag::kBr:
       if (!Hidden()) lines_.Break();  // "</br>" is read as a br
@@ -524,11 +481,9 @@ void HtmlLayout::OnEndTag(const Token& token) {
       raw_shown_ = false;
       return;
     case Tag::kP: {
-      const int open = open_counts_[bucket] == 0 ? -1 : FindOpen(same, [](const OpenElement& e) {
-        return HasFlag(e.tag, html::kScopeBoundary) || e.tag == Tag::kButton;
-      });
-      if (open >= 0) {
-        PopTo(static_cast<size_t>(open));
+      const int p = open_.Topmost(Tag::kP);
+      if (p != kNone && p >= std::max(boundary, open_.Topmost(Tag::kButton))) {
+        PopTo(static_cast<size_t>(p));
       } else if (!Hidden()) {
         lines_.Boundary(1);  // a stray </p> is an empty paragraph
       }
@@ -539,61 +494,49 @@ void HtmlLayout::OnEndTag(const Token& token) {
   }
   if (IsHeading(tag)) {
     // Any heading ends any other: <h1>...</h2> is one heading.
-    const int open = FindOpen([](const OpenElement& e) { return IsHeading(e.tag); }, scope_edge);
-    if (open >= 0) PopTo(static_cast<size_t>(open));
-    return;
-  }
-  if (open_counts_[bucket] == 0) return;
-  int open = -1;
-  if (HasFlag(tag, html::kFormatting)) {
-    open = FindOpen(same, scope_edge);
-    if (open >= 0) CloseFormatting(open);
-    return;
-  }
-  if (IsTablePart(tag)) {
-    open = FindOpen(same, [&](const OpenElement& e) {
-      return e.tag == Tag::kTable || e.tag == Tag::kTemplate;
-    });
+    CloseIfReachable(open_.Topmost(kHeadings), boundary);
+  } else if (HasFlag(tag, html::kFormatting)) {
+    const int index = open_.Topmost(tag);
+    if (index != kNone && index >= boundary) CloseFormatting(index);
+  } else if (IsTablePart(tag)) {
+    CloseIfReachable(open_.Topmost(tag), tag == Tag::kTable
+                                             ? open_.Topmost(Tag::kTemplate)
+                                             : open_.Topmost({Tag::kTable, Tag::kTemplate}));
   } else if (tag == Tag::kLi) {
-    open = FindOpen(same, [](const OpenElement& e) {
-      return HasFlag(e.tag, html::kScopeBoundary) || e.tag == Tag::kOl || e.tag == Tag::kUl;
-    });
+    CloseIfReachable(open_.Topmost(tag), std::max(boundary, open_.Topmost({Tag::kOl, Tag::kUl})));
   } else if (HasFlag(tag, html::kSpecial)) {
-    open = FindOpen(same, scope_edge);
+    CloseIfReachable(open_.Topmost(tag), boundary);
   } else {
     // An ordinary inline end tag does not reach past a block opened inside.
-    open = FindOpen(same, [](const OpenElement& e) { return HasFlag(e.tag, html::kSpecial); });
+    const int special = open_.TopmostSpecial();
+    CloseIfReachable(
+        tag == Tag::kOther ? open_.TopmostNamed(token.name, special) : open_.Topmost(tag),
+        special + 1);
   }
-  if (open >= 0) PopTo(static_cast<size_t>(open));
 }
 
 void HtmlLayout::CloseFormatting(int index) {
   // With a block opened inside it, the element ends where it stands and the
   // block goes on, as a browser rebuilds the tree.
-  for (size_t i = static_cast<size_t>(index) + 1; i < stack_.size(); ++i) {
-    if (HasFlag(stack_[i].tag, html::kSpecial)) {
-      RemoveAt(static_cast<size_t>(index));
-      return;
-    }
+  if (open_.TopmostSpecial() > index) {
+    Remove(static_cast<size_t>(index));
+  } else {
+    PopTo(static_cast<size_t>(index));
   }
-  PopTo(static_cast<size_t>(index));
 }
 
 void HtmlLayout::CloseHead() {
-  const int head = FindOpen([](const OpenElement& e) { return e.tag == Tag::kHead; },
-                            [](const OpenElement&) { return false; });
-  if (head >= 0) PopTo(static_cast<size_t>(head));
+  const int head = open_.Topmost(Tag::kHead);
+  if (head != kNone) PopTo(static_cast<size_t>(head));
   head_ = HeadState::kPast;
 }
 
 void HtmlLayout::PopTo(size_t index) {
-  while (stack_.size() > index) RemoveAt(stack_.size() - 1);
+  while (open_.size() > index) Remove(open_.size() - 1);
 }
 
-void HtmlLayout::RemoveAt(size_t index) {
-  OpenElement e = std::move(stack_[index]);
-  stack_.erase(stack_.begin() + static_cast<std::ptrdiff_t>(index));
-  --open_counts_[e.bucket];
+void HtmlLayout::Remove(size_t index) {
+  const OpenElement e = open_.Take(index);
   if (e.hides) --hidden_depth_;
   if (e.tag == Tag::kHead) head_ = HeadState::kPast;
   if (!e.address.empty()) {

@@ -136,6 +136,11 @@ SEEDS = {
         ),
         "not-a-header": b"<html><body>plain</body></html>",
     },
+    "mail_open_elements_fuzz": {
+        # pairs: operation (0 mod 3 removes at arg, else pushes: even a tag, odd a name), arg
+        "table-in-link": bytes([1, 0, 2, 2, 4, 3, 1, 1, 0, 1, 2, 4, 3, 0]),
+        "names-and-middle-removals": bytes([5, 0, 5, 1, 2, 5, 7, 2, 3, 1, 3, 0, 8, 1, 6, 2]),
+    },
     "utf8_fuzz": {
         "text": "セール 😀 한 ¥".encode(),
         "surrogates": b"\xed\xa0\x80x\xed\xb0\x80\xed\xa0\xbd\xed\xb8\x80",
