@@ -69,20 +69,48 @@ bool IsTablePart(Tag tag) {
   }
 }
 
+// Word and Outlook write each line as a p of a class named Mso..., whose
+// style sheet takes its margins away.
+bool HasWordParagraphClass(const Token& token) {
+  const html::Attribute* attribute = FindAttribute(token, u"class");
+  if (attribute == nullptr) return false;
+  const std::u16string_view classes = attribute->value;
+  for (size_t i = 0; i + 3 <= classes.size(); ++i) {
+    const bool word_start = i == 0 || classes[i - 1] == u' ' || classes[i - 1] == u'\t';
+    if (word_start && (classes[i] | 0x20) == u'm' && (classes[i + 1] | 0x20) == u's' &&
+        (classes[i + 2] | 0x20) == u'o') {
+      return true;
+    }
+  }
+  return false;
+}
+
 // What an element's own attributes say about its layout.
 struct OwnLayout {
   Display display;
   WhiteSpace white_space;
   bool hides;
+  // A paragraph's margins that show as empty lines.
+  bool blank_before;
+  bool blank_after;
 };
 
 OwnLayout OwnLayoutOf(const Token& token) {
-  OwnLayout own{html::InfoOf(token.tag).display, WhiteSpace::kUnset, false};
+  OwnLayout own{html::InfoOf(token.tag).display, WhiteSpace::kUnset, false, false, false};
   html::InlineStyle style;
   if (const html::Attribute* attribute = FindAttribute(token, u"style")) {
     style = attribute->value.find(u'&') == std::u16string_view::npos
                 ? html::ParseInlineStyle(attribute->value)
                 : html::ParseInlineStyle(html::DecodeAttributeValue(attribute->value));
+  }
+  if (own.display == Display::kParagraph) {
+    own.blank_before = own.blank_after = !HasWordParagraphClass(token);
+    if (style.margin_top != html::Margin::kUnset) {
+      own.blank_before = style.margin_top == html::Margin::kWide;
+    }
+    if (style.margin_bottom != html::Margin::kUnset) {
+      own.blank_after = style.margin_bottom == html::Margin::kWide;
+    }
   }
   switch (style.display) {
     case html::StyleDisplay::kNone:
@@ -92,7 +120,7 @@ OwnLayout OwnLayoutOf(const Token& token) {
       own.display = Display::kInline;
       break;
     case html::StyleDisplay::kBlock:
-      own.display = Display::kBlock;
+      if (own.display != Display::kParagraph) own.display = Display::kBlock;
       break;
     case html::StyleDisplay::kCell:
       own.display = Display::kCell;
@@ -130,7 +158,9 @@ class HtmlLayout {
   void Write(std::u16string_view text, bool references, WhiteSpace mode, bool newline_skippable);
   void WriteUnit(char16_t c, WhiteSpace mode);
   void Show(char16_t c);
-  void EdgeOf(Display display);
+  // The line edge an element's box makes at its start or end; blank: its
+  // margin there shows as an empty line.
+  void EdgeOf(Display display, bool blank);
 
   void CloseImplied(Tag tag);
   void CloseFormatting(int index);
@@ -262,7 +292,7 @@ void HtmlLayout::MarkLinkTexts() {
   }
 }
 
-void HtmlLayout::EdgeOf(Display display) {
+void HtmlLayout::EdgeOf(Display display, bool blank) {
   switch (display) {
     case Display::kInline:
       break;
@@ -270,7 +300,7 @@ void HtmlLayout::EdgeOf(Display display) {
       lines_.Boundary(0);
       break;
     case Display::kParagraph:
-      lines_.Boundary(1);
+      lines_.Boundary(blank ? 1 : 0);
       break;
     case Display::kCell:
       lines_.Space();
@@ -316,13 +346,13 @@ void HtmlLayout::OnVoidElement(const Token& token, const OwnLayout& own) {
     lines_.Break();
     return;
   }
-  EdgeOf(own.display);
+  EdgeOf(own.display, false);
   if (token.tag == Tag::kImg && open_links_ > 0) {
     if (const html::Attribute* alt = FindAttribute(token, u"alt")) {
       for (char16_t c : html::DecodeAttributeValue(alt->value)) WriteUnit(c, WhiteSpace::kCollapse);
     }
   }
-  EdgeOf(own.display);
+  EdgeOf(own.display, false);
 }
 
 void HtmlLayout::OpenHead() {
@@ -343,6 +373,7 @@ void HtmlLayout::Open(const Token& token, const OwnLayout& own) {
   e.display = own.display;
   e.hides = own.hides || HasFlag(tag, html::kHiddenSubtree);
   e.shown = !Hidden() && !e.hides;
+  e.blank_after = own.blank_after;
   if (own.white_space != WhiteSpace::kUnset) {
     e.white_space = own.white_space;
   } else if (HasFlag(tag, html::kPreformatted)) {
@@ -351,7 +382,7 @@ void HtmlLayout::Open(const Token& token, const OwnLayout& own) {
     e.white_space = CurrentWhiteSpace();
   }
   if (e.shown) {
-    EdgeOf(e.display);
+    EdgeOf(e.display, own.blank_before);
     newline_pending_ = tag == Tag::kPre || tag == Tag::kListing;
     if (tag == Tag::kA) {
       if (const html::Attribute* href = FindAttribute(token, u"href")) {
@@ -363,7 +394,7 @@ void HtmlLayout::Open(const Token& token, const OwnLayout& own) {
     // Too deep to open: laid out as an empty element.
     if (e.shown) {
       FinishLink(e);
-      EdgeOf(e.display);
+      EdgeOf(e.display, e.blank_after);
     }
     return;
   }
@@ -545,7 +576,7 @@ void HtmlLayout::Remove(size_t index) {
   }
   if (e.shown) {
     FinishLink(e);
-    EdgeOf(e.display);
+    EdgeOf(e.display, e.blank_after);
   }
 }
 

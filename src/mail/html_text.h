@@ -5,11 +5,14 @@
 // - Lines are joined by CR LF; no line holds a CR or LF of its own, and the
 //   text neither begins nor ends with an empty line.
 // - Blocks (p, div, li, tr, table, h1 ...) end lines; a block edge never
-//   leaves an empty line by itself, but p leaves one empty line before and
-//   after it, as copying from a browser does. br always ends a line: two
-//   give an empty line. Cells of a table row share one line, one space
-//   apart. An inline style's display (none, block, inline, table-cell)
-//   counts over the element's usual display.
+//   leaves an empty line by itself. A p's margins do, one empty line
+//   between two paragraphs, as copying from a browser gives: its usual
+//   margins, or an inline style's of at least half a line; not a margin
+//   under that, nor those of Word's and Outlook's paragraphs (class Mso...),
+//   which hold one line each. br always ends a line: two give an empty
+//   line. Cells of a table row share one line, one space apart. An inline
+//   style's display (none, block, inline, table-cell) counts over the
+//   element's usual display.
 // - Spaces collapse as in a browser; pre, listing, textarea, xmp, plaintext
 //   and a white-space: pre style keep spaces and line breaks. &nbsp; is a
 //   plain space that never collapses and is never dropped.

@@ -62,11 +62,65 @@ WhiteSpace WhiteSpaceOf(std::u16string_view keyword) {
   return WhiteSpace::kUnset;
 }
 
-// The first word of a value: "display: block flow" is read as block.
-std::u16string_view FirstWord(std::u16string_view value) {
-  size_t end = 0;
-  while (end < value.size() && !IsSpace(value[end])) ++end;
-  return value.substr(0, end);
+// The words of a value, at most four: "margin: 0 auto 10px".
+struct Words {
+  std::u16string_view word[4];
+  int count = 0;
+};
+
+Words SplitWords(std::u16string_view value) {
+  Words words;
+  size_t i = 0;
+  while (words.count < 4) {
+    while (i < value.size() && IsSpace(value[i])) ++i;
+    if (i == value.size()) break;
+    const size_t start = i;
+    while (i < value.size() && !IsSpace(value[i])) ++i;
+    words.word[words.count++] = value.substr(start, i - start);
+  }
+  return words;
+}
+
+Margin MarginOf(std::u16string_view length) {
+  if (EqualsLower(length, "auto")) return Margin::kNarrow;
+  size_t i = 0;
+  if (i < length.size() && (length[i] == u'-' || length[i] == u'+')) ++i;
+  const bool negative = !length.empty() && length[0] == u'-';
+  double number = 0;
+  bool fraction = false;
+  double scale = 1;  // in the fraction: the weight of the next digit
+  bool digits = false;
+  for (; i < length.size(); ++i) {
+    const char16_t c = length[i];
+    if (c >= u'0' && c <= u'9') {
+      digits = true;
+      if (fraction) {
+        scale /= 10;
+        number += (c - u'0') * scale;
+      } else {
+        number = number * 10 + (c - u'0');
+      }
+    } else if (c == u'.' && !fraction) {
+      fraction = true;
+    } else {
+      break;
+    }
+  }
+  if (!digits) return Margin::kUnset;
+  if (negative || number == 0) return Margin::kNarrow;
+  const std::u16string_view unit = length.substr(i);
+  struct Threshold {
+    std::string_view unit;
+    double wide_from;
+  };
+  // Half of a 14px line in each unit; a bare number is read as pixels.
+  static constexpr Threshold kThresholds[] = {
+      {"", 7},   {"px", 7}, {"pt", 5.25}, {"pc", 0.44}, {"em", 0.5},   {"rem", 0.5},
+      {"ex", 1}, {"ch", 1}, {"cm", 0.19}, {"mm", 1.9},  {"in", 0.073}, {"q", 7.4}};
+  for (const Threshold& t : kThresholds) {
+    if (EqualsLower(unit, t.unit)) return number >= t.wide_from ? Margin::kWide : Margin::kNarrow;
+  }
+  return Margin::kWide;  // percentages and the rest
 }
 
 // A property's value as the cascade of one attribute leaves it. A value
@@ -87,17 +141,26 @@ struct Winner {
 InlineStyle ParseInlineStyle(std::u16string_view style) {
   Winner<StyleDisplay> display;
   Winner<WhiteSpace> white_space;
+  Winner<Margin> margin_top;
+  Winner<Margin> margin_bottom;
   auto take = [&](std::u16string_view declaration) {
     const size_t colon = declaration.find(u':');
     if (colon == std::u16string_view::npos) return;
     const std::u16string_view name = Trim(declaration.substr(0, colon));
     bool important = false;
-    const std::u16string_view value =
-        FirstWord(StripImportant(Trim(declaration.substr(colon + 1)), important));
+    const Words words = SplitWords(StripImportant(Trim(declaration.substr(colon + 1)), important));
+    if (words.count == 0) return;
     if (EqualsLower(name, "display")) {
-      display.Offer(DisplayOf(value), important);
+      display.Offer(DisplayOf(words.word[0]), important);
     } else if (EqualsLower(name, "white-space")) {
-      white_space.Offer(WhiteSpaceOf(value), important);
+      white_space.Offer(WhiteSpaceOf(words.word[0]), important);
+    } else if (EqualsLower(name, "margin")) {
+      margin_top.Offer(MarginOf(words.word[0]), important);
+      margin_bottom.Offer(MarginOf(words.word[words.count >= 3 ? 2 : 0]), important);
+    } else if (EqualsLower(name, "margin-top")) {
+      margin_top.Offer(MarginOf(words.word[0]), important);
+    } else if (EqualsLower(name, "margin-bottom")) {
+      margin_bottom.Offer(MarginOf(words.word[0]), important);
     }
   };
   // Comments are rare: only then is the text copied without them.
@@ -133,7 +196,7 @@ InlineStyle ParseInlineStyle(std::u16string_view style) {
     }
   }
   take(style.substr(start));
-  return {display.value, white_space.value};
+  return {display.value, white_space.value, margin_top.value, margin_bottom.value};
 }
 
 }  // namespace vorenta::html

@@ -22,8 +22,9 @@ struct OpenElement {
   Display display = Display::kInline;
   WhiteSpace white_space = WhiteSpace::kCollapse;  // with what it inherits
   bool hides = false;                              // its subtree is not shown
-  bool shown = false;      // it is laid out: not hidden, nor inside something hidden
-  std::u16string address;  // a shown link's web address
+  bool shown = false;        // it is laid out: not hidden, nor inside something hidden
+  bool blank_after = false;  // a paragraph whose bottom margin shows as an empty line
+  std::u16string address;    // a shown link's web address
   size_t link_text = std::u16string::npos;  // where the link's first character was written
 };
 

@@ -36,6 +36,15 @@ INSTANTIATE_TEST_SUITE_P(
     Blocks, HtmlToTextTest,
     testing::Values(
         HtmlCase{"ParagraphsLeaveOneEmptyLine", u"<p>一</p><p>二</p>", {u"一", u"", u"二"}},
+        HtmlCase{"WordParagraphsLeaveNoEmptyLines",
+                 u"<p class=MsoNormal>一<o:p></o:p></p>\r\n<p class=MsoNormal><o:p>&nbsp;</o:p></p>"
+                 u"<p class=\"x MsoListParagraph\">二</p>",
+                 {u"一", u" ", u"二"}},
+        HtmlCase{
+            "WideMarginsAloneGiveEmptyLines",
+            u"<p style=\"margin:0\">a</p><p style=\"margin:0 0 10px\">b</p>"
+            u"<p style=\"margin-top:0;margin-bottom:.0001pt\">c</p><p style=\"margin:.5em 0 0\">d",
+            {u"a", u"b", u"", u"c", u"", u"d"}},
         HtmlCase{"NestedBlocksLeaveNoEmptyLines",
                  u"<div><div><div>a</div></div>\n<div>b</div></div>",
                  {u"a", u"b"}},
