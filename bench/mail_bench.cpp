@@ -106,8 +106,8 @@ std::u16string MakeHtmlNewsletter(size_t target_bytes) {
       u"<tr><td align=\"center\">\r\n";
   size_t bytes = EncodeUtf8(html).size();
   for (int item = 0; bytes < target_bytes; ++item) {
-    const std::u16string id = std::u16string(u"item") + static_cast<char16_t>(u'0' + item % 10) +
-                              static_cast<char16_t>(u'0' + item / 10 % 10);
+    const std::u16string id = u"item" + std::u16string{static_cast<char16_t>(u'0' + item / 10 % 10),
+                                                       static_cast<char16_t>(u'0' + item % 10)};
     const std::u16string block =
         u"  <table class=\"col\" width=\"600\" cellpadding=\"0\" cellspacing=\"0\">\r\n"
         u"    <tr>\r\n      <td class=\"img\" style=\"padding:10px 0\">"
@@ -147,6 +147,7 @@ void BM_HtmlToText(benchmark::State& state) {
   const std::u16string html = MakeHtmlNewsletter(static_cast<size_t>(state.range(0)) << 20);
   for (auto _ : state) benchmark::DoNotOptimize(HtmlToText(html));
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(html.size() * 2));
+  state.counters["text_units"] = static_cast<double>(HtmlToText(html).size());
 }
 BENCHMARK(BM_HtmlToText)->Arg(5)->Unit(benchmark::kMillisecond);
 
