@@ -27,7 +27,7 @@ class LineWriter {
   }
 
   // A space that shows only between two characters on one line.
-  void Space() { space_ = !text_.empty() && breaks_ == 0; }
+  void Space() { space_ = !text_.empty(); }
 
   // A line break of its own (br, a newline in pre): two give an empty line.
   void Break() {

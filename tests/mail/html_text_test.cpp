@@ -68,6 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
             "StyleDisplayInlineJoins",
             u"<div style=\"display:inline\">a</div><div style=\"DISPLAY: inline-block\">b</div>",
             {u"ab"}},
+        HtmlCase{
+            "AnyHeadingEndTagEndsAHeading", u"<h1>a</h2>b<h3>c<h4>d", {u"a", u"b", u"c", u"d"}},
+        HtmlCase{"DefinitionListItemsEndEachOther",
+                 u"<dl><dt>語<dd>意味<div>補足</div><dt>次</dl>",
+                 {u"語", u"意味", u"補足", u"次"}},
         HtmlCase{"StrayEndOfParagraphIsAnEmptyOne", u"a</p>b", {u"a", u"", u"b"}},
         HtmlCase{"BlockEndsAnOpenParagraph", u"<p>a<div>b</div>c", {u"a", u"", u"b", u"c"}}),
     CaseName);
@@ -102,6 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
                     HtmlCase{"PreKeepsSpacesAndBreaks",
                              u"<pre>\n  a  b\r\n\r\n\tc</pre> d  e",
                              {u"  a  b", u"", u"\tc", u"d e"}},
+                    HtmlCase{"ListingDropsOnlyItsFirstLineBreak",
+                             u"a<listing>\r\n\r\nx  y</listing>",
+                             {u"a", u"", u"x  y"}},
+                    HtmlCase{"SurrogatePairsPassThrough", u"😀 &#128512;", {u"😀 😀"}},
                     HtmlCase{"PreStyleKeepsThem",
                              u"<div style=\"white-space:pre-wrap\">a  b\nc</div>",
                              {u"a  b", u"c"}},
@@ -133,10 +142,15 @@ INSTANTIATE_TEST_SUITE_P(
                  u"<script>var a = \"<p>x</p>\";</script></head><body>本文</body></html>",
                  {u"本文"}},
         HtmlCase{"UnclosedHeadEndsAtTheLetter", u"<head><meta charset=utf-8><p>本文", {u"本文"}},
+        HtmlCase{"TextInHeadEndsIt", u"<head><title>t</title>本文<p>次", {u"本文", u"", u"次"}},
+        HtmlCase{"HeadAfterTheLetterIsIgnored", u"<p>a</p><head>b", {u"a", u"", u"b"}},
+        HtmlCase{"RawTextEndsOnlyAtItsOwnEndTag",
+                 u"<script>a</scriptx>b</SCRIPT\n>c<title>t</title >d<style>e</style",
+                 {u"cd"}},
         HtmlCase{"CommentsAndDoctypes",
                  u"<!DOCTYPE html><!-- c -->a<!--[if mso]>b<![endif]-->c<?xml x?>"
-                 u"<![if !mso]>d<![endif]><!--->e<!---->f<!-- x --!>g",
-                 {u"acdefg"}},
+                 u"<![if !mso]>d<![endif]><!-->e<!--->f<!---->g<!-- x --!>h",
+                 {u"acdefgh"}},
         HtmlCase{"NoscriptTemplateAndRubyParentheses",
                  u"<noscript>JS</noscript><template><p>t</p></template>"
                  u"<ruby>漢<rp>(</rp><rt>かん</rt><rp>)</rp></ruby>",
@@ -156,6 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
         HtmlCase{"SemicolonInQuotesDoesNotSplit",
                  u"<span style=\"font-family:'a;display:none'\">shown</span>",
                  {u"shown"}},
+        HtmlCase{"StyleCommentsAndParenthesesDoNotHide",
+                 u"<span style=\"/* display:none */ color:red\">a</span>"
+                 u"<span style=\"background:url(x;display:none)\">b</span>",
+                 {u"ab"}},
         HtmlCase{"HiddenSubtreeEndsAtItsOwnEndTag",
                  u"<div style=\"display:none\"><div>a</div>b</div>c",
                  {u"c"}},
@@ -222,11 +240,14 @@ INSTANTIATE_TEST_SUITE_P(
                  u"<a href=\"http://e.jp/\"><div>一</div><div>二<br></div></a>三",
                  {u"一", u"二 http://e.jp/", u"三"}},
         HtmlCase{"AddressIsTrimmedAndClickable",
-                 u"<a href=\"  HTTPS://e.jp/a b&amp;c=1&copy=2\n \">x</a>",
+                 u"<a href=\"  HTTPS://e.jp/\r\n\ta b&amp;c=1&copy=2\n \">x</a>",
                  {u"x https://e.jp/a%20b&c=1&copy=2"}},
         HtmlCase{"LinkEndingInsideABlockLeavesTheBlockOpen",
                  u"<a href=\"http://e.jp/\"><div>一</a>二</div>三",
                  {u"一 http://e.jp/ 二", u"三"}},
+        HtmlCase{"ReferencesInTheHrefAndAlt",
+                 u"<a href=\"&#x68;ttps://e.jp/\"><img alt=\" A &amp;\n B \"></a>",
+                 {u"A & B https://e.jp/"}},
         HtmlCase{"TextAfterTheAddressIsKeptApart",
                  u"<a href=\"http://e.jp/\">here</a>. <a href=\"http://e.jp/\">http://e.jp/</a>.",
                  {u"here http://e.jp/ . http://e.jp/ ."}},
@@ -254,6 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
                              u"<a title=x href=http://e.jp/1 href=\"http://e.jp/2\">a</a>"
                              u"<a target href = 'http://e.jp/3'>b</a>",
                              {u"a http://e.jp/1 b http://e.jp/3"}},
+                    HtmlCase{"MarkupInAnAttributeIsNotATag", u"<a title=\"<br>\">x</a>y", {u"xy"}},
                     HtmlCase{"InputEndingInsideATag", u"a<div class=\"x>b", {u"a"}},
                     HtmlCase{"InputEndingInsideAComment", u"a<!-- b", {u"a"}},
                     HtmlCase{"EndTagAttributesAreSkipped", u"a</div x=\"<p>\">b", {u"ab"}},
@@ -262,6 +284,46 @@ INSTANTIATE_TEST_SUITE_P(
                              u"<span><div>a</span>b</div>c",
                              {u"ab", u"c"}}),
     CaseName);
+
+TEST(HtmlToText, ShopNewsletter) {
+  const std::u16string html =
+      u"<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>春のセール</title>"
+      u"<style>.btn a{display:block}</style></head><body>"
+      u"<div style=\"display:none;max-height:0\">今だけ送料無料&zwnj;&nbsp;</div>"
+      u"<table width=\"600\"><tr><td><a href=\"https://shop.example.jp/\">"
+      u"<img src=\"logo.png\" alt=\"Example Shop\"></a></td></tr>"
+      u"<tr><td><h1 style=\"margin:0\">春のセール開催中！</h1>\n"
+      u"<p style=\"margin:0 0 16px\">人気の商品が<b>最大50%OFF</b>。</p>\n"
+      u"<table><tr><td>商品</td><td>価格</td></tr>\n"
+      u"<tr><td>ワンピース</td><td>&yen;2,980</td></tr></table>\n"
+      u"<table class=\"btn\"><tr><td><a href=\"https://shop.example.jp/sale?utm_source=mail"
+      u"&amp;utm_medium=html\" style=\"display:block\">詳しく見る &raquo;</a></td></tr></table>"
+      u"</td></tr><tr><td style=\"font-size:11px\">配信停止は"
+      u"<a href=\"https://shop.example.jp/unsubscribe\">こちら</a><br>&copy; Example Shop"
+      u"</td></tr></table></body></html>";
+  EXPECT_EQ(HtmlToText(html),
+            Joined({u"Example Shop https://shop.example.jp/", u"春のセール開催中！",
+                    u"人気の商品が最大50%OFF。", u"", u"商品 価格", u"ワンピース ¥2,980",
+                    u"詳しく見る » https://shop.example.jp/sale?utm_source=mail"
+                    u"&utm_medium=html",
+                    u"配信停止はこちら https://shop.example.jp/unsubscribe", u"© Example Shop"}));
+}
+
+TEST(HtmlToText, OutlookMessage) {
+  const std::u16string html =
+      u"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\"><head>"
+      u"<meta name=Generator content=\"Microsoft Word 15\"><style><!--\r\n"
+      u"p.MsoNormal {margin:0mm; font-size:10.5pt;}\r\n--></style>"
+      u"<!--[if gte mso 9]><xml><o:shapedefaults v:ext=\"edit\"/></xml><![endif]--></head>"
+      u"<body lang=JA><div class=WordSection1>\r\n"
+      u"<p class=MsoNormal>お世話になっております。<o:p></o:p></p>\r\n"
+      u"<p class=MsoNormal><o:p>&nbsp;</o:p></p>\r\n"
+      u"<p class=MsoNormal>資料は<a "
+      u"href=\"https://example.jp/doc\">こちら</a>です。<o:p></o:p></p>\r\n"
+      u"</div></body></html>";
+  EXPECT_EQ(HtmlToText(html), Joined({u"お世話になっております。", u" ",
+                                      u"資料はこちら https://example.jp/doc です。"}));
+}
 
 std::u16string Repeat(std::u16string_view piece, int count) {
   std::u16string text;
