@@ -16,10 +16,11 @@ namespace vorenta {
 //   header, in order, and sit right after a <!--StartFragment--> comment and
 //   right before an <!--EndFragment--> one;
 // - else the part between the first <!--StartFragment--> and the last
-//   <!--EndFragment--> (any case, spaces allowed inside the comments): every
+//   <!--EndFragment--> (any case, spaces allowed inside the comments), so
+//   that the comments of an earlier copy inside a fragment stay in it: every
 //   browser and Office writes them, while some programs count the offsets in
 //   characters instead of bytes, which points them elsewhere once the text
-//   is not ASCII, and a fragment can hold the comments of an earlier copy;
+//   is not ASCII;
 // - else StartFragment and EndFragment when they lie within the data;
 // - else StartHTML and EndHTML when they do;
 // - else everything after the header.
