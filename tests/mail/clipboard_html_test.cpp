@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -30,9 +29,9 @@ struct Layout {
 std::string Clipboard(const std::string& before, const std::string& fragment,
                       const std::string& after, const Layout& layout = {}) {
   const auto number = [&](size_t n) {
-    char digits[24];
-    std::snprintf(digits, sizeof digits, layout.padded ? "%010zu" : "%zu", n);
-    return std::string(digits);
+    std::string digits = std::to_string(n);
+    if (layout.padded && digits.size() < 10) digits.insert(0, 10 - digits.size(), '0');
+    return digits;
   };
   const auto header = [&](size_t start_html, size_t start_fragment) {
     const size_t end_fragment = start_fragment + layout.count(fragment);
