@@ -32,6 +32,17 @@ def keywords(*lists):
     return b"".join(bytes([len(k)]) + bytes(k) for k in lists)
 
 
+def clipboard_html(before, fragment, after, length=len):
+    """The clipboard's HTML Format around a fragment, offsets measured by length."""
+    template = "Version:0.9\r\nStartHTML:{:010}\r\nEndHTML:{:010}\r\nStartFragment:{:010}\r\nEndFragment:{:010}\r\n"
+    header_length = len(template.format(0, 0, 0, 0))
+    start_fragment = header_length + length(before)
+    end_fragment = start_fragment + length(fragment)
+    end_html = end_fragment + length(after)
+    header = template.format(header_length, end_html, start_fragment, end_fragment).encode()
+    return header + before + fragment + after
+
+
 SEEDS = {
     "keyword_file_reader_fuzz": {
         "plain-cp932": cp932("セール\r\n送料無料\r\n限定 品\r\n"),
@@ -88,6 +99,47 @@ SEEDS = {
         "invalid": b"\xa0\xa0\xa0a\x81 b\x85\x40\xeb\x40\x81\x7f\x82",
         "nul": b"a\x00b\x00",
         "utf16-units": "😀¥〜\ud800".encode("utf-16-le", "surrogatepass"),
+    },
+    "mail_html_text_fuzz": {
+        # first byte even: UTF-8 follows; odd: UTF-16LE units
+        "newsletter": b"\x00"
+        + (
+            '<!DOCTYPE html><html><head><title>t</title><style>p{color:red}</style></head>'
+            '<body><div style="display:none">preheader</div><table><tr><td>'
+            '<a href="https://shop.example.jp/a?x=1&amp;y=2"><img alt="セール"></a></td>'
+            '<td><p>価格&nbsp;&yen;1,980</p><p>詳しくは<a href=" HTTP://e.jp/b ">こちら</a>'
+            "</p></td></tr></table><!--[if mso]>x<![endif]--></body></html>"
+        ).encode(),
+        "pre-and-references": b"\x00"
+        + "<pre>\r\n a  b\r\n\tc</pre>&#12354;&#x3042;&#0;&#150;&copy=2&amp &foo; &#xD800;".encode(),
+        "malformed": b"\x00"
+        + b'a < b </> <p hidden>h<p>v<a\nHREF=http://a.jp/ href=x>l<div>d</a>e</div><li><td x="y',
+        "utf16-units": b"\x01"
+        + '<br><ul><li>一<li>二</ul><a href="http://e.jp">http://e.jp</a>\ud800'.encode(
+            "utf-16-le", "surrogatepass"
+        ),
+    },
+    "mail_clipboard_html_fuzz": {
+        "crlf-header": clipboard_html(
+            b"<html><body>\r\n<!--StartFragment-->", b"<b>sale</b>", b"<!--EndFragment-->\r\n</body></html>"
+        ),
+        "lf-source-url": (
+            b"Version:1.0\nStartHTML:-1\nEndHTML:-1\nStartFragment:000000000\nEndFragment:0000000000\n"
+            b"SourceURL:https://mail.example.jp/\n<!--startfragment --><p>x</p><!-- EndFragment-->\x00"
+        ),
+        # offsets counted in characters, as some programs write them
+        "character-offsets": clipboard_html(
+            "<html><body><!--StartFragment-->".encode(),
+            "セール開催".encode(),
+            "<!--EndFragment--></body></html>".encode(),
+            length=lambda b: len(b.decode()),
+        ),
+        "not-a-header": b"<html><body>plain</body></html>",
+    },
+    "mail_open_elements_fuzz": {
+        # pairs: operation (0 mod 3 removes at arg, else pushes: even a tag, odd a name), arg
+        "table-in-link": bytes([1, 0, 2, 2, 4, 3, 1, 1, 0, 1, 2, 4, 3, 0]),
+        "names-and-middle-removals": bytes([5, 0, 5, 1, 2, 5, 7, 2, 3, 1, 3, 0, 8, 1, 6, 2]),
     },
     "utf8_fuzz": {
         "text": "セール 😀 한 ¥".encode(),
