@@ -53,7 +53,9 @@ TEST_F(SaveInterrupted, AtEveryStepAWholeListCarriesTheNameAndTheNextStartCleans
     const KeywordLoad load = StartAgain();
     EXPECT_EQ(load.status, Status::kRead);
     EXPECT_TRUE(load.keywords == before || load.keywords == after);
-    if (save_finished) EXPECT_EQ(load.keywords, after);
+    if (save_finished) {
+      EXPECT_EQ(load.keywords, after);
+    }
     EXPECT_EQ(FilesInFolder(), 1) << "leftovers are removed once the list is safe";
   }
 }

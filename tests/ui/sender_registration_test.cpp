@@ -110,7 +110,7 @@ TEST_F(SenderRegistration, AFailedSaveIsToldAndRegistersNothing) {
   ASSERT_EQ(memory.dialogs.shown().size(), 1u);
   const UserMessage& told = memory.dialogs.shown()[0].message;
   EXPECT_TRUE(told.warning);
-  EXPECT_EQ(told.heading, texts::SendersNotSaved({kSenderPath}).heading);
+  EXPECT_EQ(told.heading, texts::SendersNotSaved({kSenderPath, 0, u""}).heading);
   EXPECT_TRUE(Contains(told.details, kSenderPath));
   EXPECT_TRUE(Contains(told.details, u"error 5"));
   EXPECT_TRUE(logic.user_senders().rows().empty());
