@@ -6,6 +6,9 @@
 //                  [--no-fuzzy]
 //   vorenta_timing --vorenta=PATH --save=1000 [--runs=N]   a keyword added
 //                                                          to a list of 1000
+//   vorenta_timing --vorenta=PATH --html=40000 [--runs=N]  the same mail as
+//       text pasted with Enter and as HTML (its links behind the text) with
+//       Ctrl+V
 //
 // A newsletter-like mail in which a third of the lines hold one of 20
 // keywords; the searches use those 20 keywords, or them and 480 others that
@@ -27,8 +30,10 @@
 #include "core/keyword_matcher.h"
 #include "core/mail_text.h"
 #include "gestures.h"
+#include "mail/mail_file.h"
 #include "program_paths.h"
 #include "real_input.h"
+#include "support/html_format.h"
 #include "text_convert.h"
 #include "vorenta_session.h"
 
@@ -117,6 +122,19 @@ void SendEnter() {
   }
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Ctrl+V down and up.
+void SendCtrlV() {
+  INPUT inputs[4] = {};
+  const WORD keys[4] = {VK_CONTROL, 'V', 'V', VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC));
+    if (i >= 2) inputs[i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(4, inputs, sizeof(INPUT));
 }
 
 double MillisecondsSince(Clock::time_point start) {
@@ -245,6 +263,75 @@ double MeasureSaveAfterEdit(int keyword_count, int runs) {
   return Median(times);
 }
 
+// A newsletter of as many lines as MakeMail's, as HTML: one block a line,
+// every third one's address behind the text 「詳しくはこちら」.
+std::string MakeHtmlFragment(int lines) {
+  std::string html;
+  html.reserve(static_cast<size_t>(lines) * 110);
+  for (int i = 0; i < lines; ++i) {
+    const std::string number = std::to_string(i);
+    if (i % 3 == 1) {
+      html += "<div><a href=\"http://www.example.jp/item/" + number +
+              "?ref=mail\">\xE8\xA9\xB3\xE3\x81\x97\xE3\x81\x8F\xE3\x81\xAF\xE3\x81\x93"
+              "\xE3\x81\xA1\xE3\x82\x89</a> " +
+              number + "</div>\r\n";
+    } else {
+      html += "<div>\xE2\x96\xA0 \xE3\x82\xBB\xE3\x83\xBC\xE3\x83\xAB " + number + "</div>\r\n";
+    }
+  }
+  return html;
+}
+
+int LineCount(const std::u16string& text) {
+  int count = 0;
+  vorenta::MailLineReader reader(text);
+  std::u16string_view line;
+  while (reader.Next(line)) ++count;
+  return count;
+}
+
+struct PasteTimes {
+  double text = -1, html = -1;
+};
+
+// The same newsletter pasted as text with Enter, then as HTML with Ctrl+V,
+// each into an empty pane.
+PasteTimes MeasureHtmlPaste(int lines, int runs) {
+  const std::u16string text = MakeMail(lines);
+  const std::string html = vorenta::HtmlFormatOf(MakeHtmlFragment(lines));
+  const int text_lines = LineCount(text);
+  const int html_lines = LineCount(vorenta::TextOfHtmlFormat(html).value_or(u""));
+  VorentaSession vorenta;
+  const HWND pane = vorenta.control(kMailPane);
+  std::vector<double> text_times, html_times;
+  for (int run = 0; run < runs; ++run) {
+    if (!vorenta.BringToFront()) break;
+    RECT client{};
+    GetClientRect(pane, &client);
+    Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+    for (const bool as_html : {false, true}) {
+      if (!SetClipboardText(u"")) return {};
+      SendEnter();
+      if (TimeUntil(Clock::now(), [&] { return Ask(pane, LB_GETCOUNT) == 0; }) < 0) return {};
+      if (!SetClipboardTextAndHtml(text, html)) return {};
+      PumpFor(std::chrono::milliseconds(200));
+      const int expected = as_html ? html_lines : text_lines;
+      const auto start = Clock::now();
+      if (as_html) {
+        SendCtrlV();
+      } else {
+        SendEnter();
+      }
+      const double ms = TimeUntil(
+          start, [&] { return Ask(pane, LB_GETCOUNT) == expected && IsWindowVisible(pane); });
+      (as_html ? html_times : text_times).push_back(ms);
+      std::fprintf(stderr, "  %s paste, %d lines: %.0f ms\n", as_html ? "HTML" : "text", expected,
+                   ms);
+    }
+  }
+  return {Median(text_times), Median(html_times)};
+}
+
 std::vector<int> ParseLines(const std::wstring& text) {
   std::vector<int> lines;
   size_t start = 0;
@@ -264,6 +351,7 @@ int main() {
   std::vector<int> sizes = {1000, 10000, 40000, 200000};
   int runs = 3;
   int save_keywords = 0;
+  std::vector<int> html_sizes;
   bool fuzzy = true;
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -273,6 +361,7 @@ int main() {
     if (arg.rfind(L"--lines=", 0) == 0) sizes = ParseLines(arg.substr(8));
     if (arg.rfind(L"--runs=", 0) == 0) runs = std::stoi(arg.substr(7));
     if (arg.rfind(L"--save=", 0) == 0) save_keywords = std::stoi(arg.substr(7));
+    if (arg.rfind(L"--html=", 0) == 0) html_sizes = ParseLines(arg.substr(7));
     // For a program without the fuzzy search.
     if (arg == L"--no-fuzzy") fuzzy = false;
   }
@@ -280,6 +369,15 @@ int main() {
   if (Programs().vorenta_exe.empty()) {
     std::fprintf(stderr, "usage: vorenta_timing --vorenta=PATH [--lines=N,...] [--runs=N]\n");
     return 2;
+  }
+  if (!html_sizes.empty()) {
+    std::printf("| lines | Enter, text ms | Ctrl+V, HTML ms | ratio |\n|---:|---:|---:|---:|\n");
+    for (int lines : html_sizes) {
+      const PasteTimes times = MeasureHtmlPaste(lines, runs);
+      std::printf("| %d | %.0f | %.0f | %.2f |\n", lines, times.text, times.html,
+                  times.text > 0 ? times.html / times.text : 0.0);
+    }
+    return 0;
   }
   if (save_keywords > 0) {
     std::printf(

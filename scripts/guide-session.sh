@@ -8,6 +8,7 @@ guide_run=$WINEPREFIX/drive_c/Vorenta
 demo=$build/tests/e2e/vorenta-demo.exe
 sample_mail=$(unix_to_wine "$repo/data/sample-mail.txt")
 new_shop_mail=$(unix_to_wine "$repo/data/sample-mail-new-shop.txt")
+html_newsletter=$(unix_to_wine "$repo/data/sample-newsletter.html")
 
 # A fresh folder: no keywords or senders from earlier runs in the pictures.
 rm -rf "$guide_run"
@@ -43,6 +44,8 @@ step paste "" --mail="$sample_mail"
 step search ""
 step scroll-right 07-scrolled.png
 step scroll-left ""
+step paste-html "" --mail="$html_newsletter"
+step copy-address 10-html-links.png
 
 # What the user is told when the folder cannot be written: as root,
 # chattr +i makes Wine report access denied there.

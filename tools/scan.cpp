@@ -38,6 +38,12 @@ std::vector<std::u16string> SplitKeywordLines(const std::u16string& text) {
 std::u16string ScanReport(const std::vector<std::u16string>& keywords,
                           const std::u16string& mail_text, const ScanOptions& options,
                           ScanTimes* times) {
+  return ScanReport(keywords, ScanMail{ScanMail::Source::kClipboardText, mail_text, {}, {}},
+                    options, times);
+}
+
+std::u16string ScanReport(const std::vector<std::u16string>& keywords, const ScanMail& mail,
+                          const ScanOptions& options, ScanTimes* times) {
   MemoryPlatform memory;
   const auto codec = MakeSystemAnsiCodec();
   SettingsStore settings(memory.files, *codec);
@@ -46,9 +52,22 @@ std::u16string ScanReport(const std::vector<std::u16string>& keywords,
   logic.SetKeywords(keywords);
   if (options.fold) logic.RunMenuCommand(MenuCommand::kFuzzySearch);
 
-  memory.clipboard.Put(mail_text);
+  const std::u16string dropped_file = u"C:\\Mail\\" + mail.file_name;
+  if (mail.source == ScanMail::Source::kClipboardText) memory.clipboard.Put(mail.text);
+  if (mail.source == ScanMail::Source::kClipboardHtml) memory.clipboard.PutHtml(mail.bytes);
+  if (mail.source == ScanMail::Source::kFile) memory.files.Put(dropped_file, mail.bytes);
   const auto start = Clock::now();
-  logic.OnMailPaneKey(kKeyEnter, 0);
+  switch (mail.source) {
+    case ScanMail::Source::kClipboardText:
+      logic.OnMailPaneKey(kKeyEnter, 0);
+      break;
+    case ScanMail::Source::kClipboardHtml:
+      logic.OnMailPaneKey(kKeyV, kCtrlMask);
+      break;
+    case ScanMail::Source::kFile:
+      logic.OnMailPaneDrop(MemoryDropData().WithFiles({dropped_file}));
+      break;
+  }
   const auto pasted = Clock::now();
   logic.OnSearchClick();
   if (times) {
@@ -57,6 +76,8 @@ std::u16string ScanReport(const std::vector<std::u16string>& keywords,
   }
 
   std::u16string report;
+  for (const auto& shown : memory.dialogs.shown())
+    report += u"told\t" + shown.message.heading + u'\n';
   for (int i = 0; i < memory.mail_pane.Count(); ++i) {
     memory.address_box.SetText({});
     memory.mail_pane.SetCurrentIndex(i);

@@ -16,6 +16,19 @@ struct ScanOptions {
   bool fold = false;  // the fuzzy search
 };
 
+// Where the mail comes from, and how it reaches the pane.
+struct ScanMail {
+  enum class Source {
+    kClipboardText,  // the clipboard's text, pasted with Enter
+    kClipboardHtml,  // the clipboard's "HTML Format", pasted with Ctrl+V
+    kFile,           // a file dropped on the pane
+  };
+  Source source = Source::kClipboardText;
+  std::u16string text;       // kClipboardText
+  std::string bytes;         // kClipboardHtml, kFile
+  std::u16string file_name;  // kFile: its name decides its kind
+};
+
 // How long the paste and the search took, in milliseconds.
 struct ScanTimes {
   double paste = 0;
@@ -23,7 +36,10 @@ struct ScanTimes {
 };
 
 // index TAB position TAB address TAB text LF for each mail line, then
-// "sender" TAB the command line the sender gesture would start.
+// "sender" TAB the command line the sender gesture would start; before them,
+// "told" TAB the heading of each message the window showed.
+std::u16string ScanReport(const std::vector<std::u16string>& keywords, const ScanMail& mail,
+                          const ScanOptions& options = {}, ScanTimes* times = nullptr);
 std::u16string ScanReport(const std::vector<std::u16string>& keywords,
                           const std::u16string& mail_text, const ScanOptions& options = {},
                           ScanTimes* times = nullptr);

@@ -1,8 +1,10 @@
-// vorenta-scan [--fold] [--time] KEYWORDS MAIL: what the window would show
-// and do for a mail, as text. Both files are UTF-8; the report is UTF-8 on
-// standard output. --fold searches with the fuzzy search on; --time prints
-// how long the paste and the search (the matching of every line) took, on
-// standard error.
+// vorenta-scan [--fold] [--time] [--clipboard-html | --file] KEYWORDS MAIL:
+// what the window would show and do for a mail, as text. KEYWORDS is UTF-8;
+// MAIL is the clipboard's text in UTF-8, or with --clipboard-html the bytes
+// of the clipboard's "HTML Format" (what Ctrl+V pastes), or with --file a
+// file dropped on the mail pane. The report is UTF-8 on standard output.
+// --fold searches with the fuzzy search on; --time prints how long the paste
+// and the search (the matching of every line) took, on standard error.
 
 #include <cstdio>
 #include <fstream>
@@ -11,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "scan.h"
 #include "core/utf8.h"
+#include "scan.h"
 #include "utf8.h"
 
 #ifdef _WIN32
@@ -59,6 +61,7 @@ bool ReadUtf8File(const char* path, std::u16string& text) {
 
 int main(int argc, char** argv) {
   vorenta::tools::ScanOptions options;
+  vorenta::tools::ScanMail mail;
   bool time = false;
   std::vector<const char*> paths;
   for (int i = 1; i < argc; ++i) {
@@ -67,23 +70,38 @@ int main(int argc, char** argv) {
       options.fold = true;
     } else if (arg == "--time") {
       time = true;
+    } else if (arg == "--clipboard-html") {
+      mail.source = vorenta::tools::ScanMail::Source::kClipboardHtml;
+    } else if (arg == "--file") {
+      mail.source = vorenta::tools::ScanMail::Source::kFile;
     } else {
       paths.push_back(argv[i]);
     }
   }
   if (paths.size() != 2) {
-    std::cerr << "usage: vorenta-scan [--fold] [--time] KEYWORDS MAIL\n";
+    std::cerr << "usage: vorenta-scan [--fold] [--time] [--clipboard-html | --file] KEYWORDS "
+                 "MAIL\n";
     return kBadInput;
   }
-  std::u16string keyword_text, mail_text;
-  if (!ReadUtf8File(paths[0], keyword_text) || !ReadUtf8File(paths[1], mail_text)) return kBadInput;
+  std::u16string keyword_text;
+  if (!ReadUtf8File(paths[0], keyword_text)) return kBadInput;
+  if (mail.source == vorenta::tools::ScanMail::Source::kClipboardText) {
+    if (!ReadUtf8File(paths[1], mail.text)) return kBadInput;
+  } else if (!ReadWholeFile(paths[1], mail.bytes)) {
+    std::cerr << "vorenta-scan: cannot read " << paths[1] << "\n";
+    return kBadInput;
+  } else {
+    const std::string_view path = paths[1];
+    const std::string_view name = path.substr(path.find_last_of("/\\") + 1);
+    mail.file_name = vorenta::DecodeUtf8(name).text;
+  }
 
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);  // LF must stay LF
 #endif
   vorenta::tools::ScanTimes times;
   const std::string report = vorenta::EncodeUtf8(vorenta::tools::ScanReport(
-      vorenta::tools::SplitKeywordLines(keyword_text), mail_text, options, &times));
+      vorenta::tools::SplitKeywordLines(keyword_text), mail, options, &times));
   if (time) {
     std::fprintf(stderr, "paste %.1f ms\nsearch %.1f ms\n", times.paste, times.search);
   }

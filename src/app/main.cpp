@@ -33,6 +33,7 @@ int Run(HINSTANCE instance, int show_command) {
   if (!window.Create()) return 1;
 
   const auto codec = MakeSystemAnsiCodec();
+  const auto cp932 = MakeCodePage932Codec();
   Win32Clipboard clipboard(window.hwnd());
   Win32ProcessStarter process;
   Win32Files files;
@@ -49,7 +50,8 @@ int Run(HINSTANCE instance, int show_command) {
                     process,
                     files,
                     system,
-                    dialogs};
+                    dialogs,
+                    *cp932};
   SettingsStore settings(files, *codec);
   WindowLogic logic(platform, settings);
 

@@ -27,5 +27,7 @@ class AnsiCodec {
 
 // The codec of this build: CP_ACP on Windows, code page 932 elsewhere.
 std::unique_ptr<AnsiCodec> MakeSystemAnsiCodec();
+// Code page 932 whatever the system's code page is.
+std::unique_ptr<AnsiCodec> MakeCodePage932Codec();
 
 }  // namespace vorenta

@@ -147,22 +147,28 @@ class ItemReader {
       item.body_kind = OutlookItem::BodyKind::kHtml;
       return;
     }
+    // Outlook often keeps an HTML mail as its plain text beside compressed
+    // RTF that wraps the HTML: only the HTML has the link addresses.
+    const auto compressed = Stream(kRtfCompressed, PropertyType::kBinary);
+    const bool has_rtf = compressed && !compressed->empty();
+    const auto rtf = has_rtf ? DecompressRtf(*compressed) : std::nullopt;
+    auto rtf_body = rtf ? ReadRtfBody(*rtf, decode_) : std::nullopt;
+    if (rtf_body && rtf_body->kind == RtfBody::Kind::kHtml && !rtf_body->content.empty()) {
+      item.body = std::move(rtf_body->content);
+      item.body_kind = OutlookItem::BodyKind::kHtml;
+      return;
+    }
     item.body = String(kBody);
     if (!item.body.empty()) {
       item.body_kind = OutlookItem::BodyKind::kText;
       return;
     }
-    const auto compressed = Stream(kRtfCompressed, PropertyType::kBinary);
-    if (!compressed || compressed->empty()) return;
-    const auto rtf = DecompressRtf(*compressed);
-    auto body = rtf ? ReadRtfBody(*rtf, decode_) : std::nullopt;
-    if (!body) {
-      item.rtf_failed = true;
+    if (!rtf_body) {
+      item.rtf_failed = has_rtf;
       return;
     }
-    item.body = std::move(body->content);
-    item.body_kind = body->kind == RtfBody::Kind::kHtml ? OutlookItem::BodyKind::kHtml
-                                                        : OutlookItem::BodyKind::kText;
+    item.body = std::move(rtf_body->content);
+    item.body_kind = OutlookItem::BodyKind::kText;
   }
 
   const ItemStorage& storage_;

@@ -44,9 +44,9 @@ inline constexpr int kItemFallbackCodePage = 932;
 // PidTagInternetCodepage, which describes them, else UTF-8 when they are
 // valid UTF-8, else PidTagMessageCodepage. All end at kItemFallbackCodePage.
 //
-// Body: PidTagHtml, else PidTagBody, else PidTagRtfCompressed through
-// DecompressRtf and ReadRtfBody (encapsulated HTML gives kHtml); an empty
-// value counts as none. Sender address: the sender's SMTP address, else
+// Body: PidTagHtml, else HTML encapsulated in PidTagRtfCompressed (through
+// DecompressRtf and ReadRtfBody), else PidTagBody, else the RTF's text; an
+// empty value counts as none. Sender address: the sender's SMTP address, else
 // its e-mail address when its address type is SMTP, else the same two of
 // the represented sender; an Exchange address is not shown. A time of 0
 // counts as unset.

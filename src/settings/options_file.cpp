@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "settings/ascii_text.h"
 #include "core/utf8.h"
+#include "settings/ascii_text.h"
 
 namespace vorenta {
 
@@ -16,12 +16,17 @@ constexpr std::string_view kLineEnd = "\r\n";
 struct OptionKey {
   std::string_view name;
   bool Options::*field;
+  // Keys that came later are written only once they differ from their
+  // default (or the file has them already), so that a file says what it said
+  // before for a user who never touched them.
+  bool written_at_default = false;
 };
 
 constexpr OptionKey kKeys[] = {
-    {"FuzzySearch", &Options::fuzzy_search},
-    {"AlwaysOnTop", &Options::always_on_top},
-    {"RememberPlacement", &Options::remember_placement},
+    {"FuzzySearch", &Options::fuzzy_search, true},
+    {"AlwaysOnTop", &Options::always_on_top, true},
+    {"RememberPlacement", &Options::remember_placement, true},
+    {"HtmlLinks", &Options::html_links},
 };
 
 std::optional<bool> ParseFlag(std::string_view value) {
@@ -107,8 +112,11 @@ std::string WriteOptionsFile(const Options& options, std::string_view previous) 
     out += kSection;
     out += kLineEnd;
   }
+  const Options defaults;
   for (size_t i = 0; i < std::size(kKeys); ++i) {
     if (written[i]) continue;
+    const bool at_default = options.*kKeys[i].field == defaults.*kKeys[i].field;
+    if (at_default && !kKeys[i].written_at_default) continue;
     out += KeyLine(kKeys[i], options);
     out += kLineEnd;
   }

@@ -8,7 +8,8 @@
 // unknown key or a value that is not a yes or no gives the default for what
 // it concerns. Writing keeps every line it does not own exactly as it was
 // (keys of later versions, comments), changes the value of the keys it owns
-// in place and appends those it misses.
+// in place and appends those it misses; a key added after the first three
+// only once it differs from its default.
 
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ struct Options {
   bool fuzzy_search = false;
   bool always_on_top = true;
   bool remember_placement = false;
+  // Enter and text drops paste an HTML mail with its link addresses, as
+  // Ctrl+V does.
+  bool html_links = false;
 
   bool operator==(const Options&) const = default;
 };

@@ -122,8 +122,15 @@ class MainWindow {
 class DropData {
  public:
   virtual ~DropData() = default;
+  // Whether Text would give text, asked without reading it.
+  virtual bool OffersText() const = 0;
   // nullopt when the data offers no text at all.
   virtual std::optional<std::u16string> Text() const = 0;
+  // The bytes of the "HTML Format" (as the clipboard holds it), nullopt when
+  // the data offers none.
+  virtual std::optional<std::string> Html() const = 0;
+  // Files dragged from Explorer: their full names, in order; empty when none.
+  virtual std::vector<std::u16string> FileNames() const = 0;
 };
 
 }  // namespace vorenta

@@ -3,6 +3,7 @@
 // the services of the platform (platform/), bundled so that the same logic
 // runs on the real ones and on in-memory ones.
 
+#include "core/ansi_codec.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -25,6 +26,8 @@ struct Platform {
   Files& files;
   SystemCalls& system;
   Dialogs& dialogs;
+  // Code page 932 whatever the system's code page: Japanese mail's Shift_JIS.
+  const AnsiCodec& cp932;
 };
 
 }  // namespace vorenta

@@ -10,11 +10,13 @@ enum class MenuCommand {
   kTogglePanel,
   kRemoveKeyword,
   kCopyLines,
+  kPasteWithLinks,
   kOpenSenderPage,
   kRegisterSender,
   kFuzzySearch,
   kAlwaysOnTop,
   kRememberPlacement,
+  kHtmlLinks,
   kAbout,
 };
 

@@ -3,6 +3,7 @@
 // banners and messages. The words live in one file (texts_ja.cpp), so that
 // another language is one file's work.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -20,11 +21,13 @@ extern const char16_t kButtonCancel[];
 extern const char16_t kMenuTogglePanel[];
 extern const char16_t kMenuRemoveKeyword[];
 extern const char16_t kMenuCopyLines[];
+extern const char16_t kMenuPasteWithLinks[];
 extern const char16_t kMenuOpenSenderPage[];
 extern const char16_t kMenuRegisterSender[];
 extern const char16_t kMenuFuzzySearch[];
 extern const char16_t kMenuAlwaysOnTop[];
 extern const char16_t kMenuRememberPlacement[];
+extern const char16_t kMenuHtmlLinks[];
 extern const char16_t kMenuAbout[];
 
 // Names that screen readers announce, and the hints shown in empty boxes.
@@ -74,6 +77,13 @@ UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure);
 extern const char16_t kChoiceSaveAgain[];
 extern const char16_t kChoiceCloseWithoutSaving[];
 extern const char16_t kChoiceDoNotClose[];
+
+// A file dropped on the mail pane that it does not show: of a kind it does
+// not read, one that could not be read, one too large to read.
+UserMessage MailFileOfUnknownKind(const std::u16string& path);
+UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
+                            const std::u16string& system_text);
+UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes);
 
 // A sender row was added to the user's sender file.
 UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,

@@ -12,12 +12,14 @@ const char16_t kButtonCancel[] = u"キャンセル";
 const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&K)\tShift+F10";
 const char16_t kMenuRemoveKeyword[] = u"選んだキーワードを削除(&D)\tDelete";
 const char16_t kMenuCopyLines[] = u"選んだ行をコピー(&L)\tCtrl+C";
+const char16_t kMenuPasteWithLinks[] = u"リンク先付きで貼り付け(&H)\tCtrl+V";
 const char16_t kMenuOpenSenderPage[] = u"差出人の新着ページを開く(&O)\tShift+右クリック";
 const char16_t kMenuRegisterSender[] = u"この差出人を登録(&G)...";
 const char16_t kMenuFuzzySearch[] =
     u"あいまい検索（全角/半角・ひらがな/カタカナ・大文字/小文字を区別しない）(&F)";
 const char16_t kMenuAlwaysOnTop[] = u"常に手前に表示(&T)";
 const char16_t kMenuRememberPlacement[] = u"位置とサイズを記憶(&P)";
+const char16_t kMenuHtmlLinks[] = u"HTML メールのリンク先も表示する(&W)";
 const char16_t kMenuAbout[] = u"バージョン情報(&V)...";
 
 const char16_t kNameMailPane[] = u"メール";
@@ -143,6 +145,38 @@ UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure) {
               (HeldByAnotherProgram(failure.error) || DiskFull(failure.error)
                    ? u"\n\n" + SaveAdvice(failure.error)
                    : std::u16string()),
+          /*warning=*/true};
+}
+
+namespace {
+
+const char16_t kReadableMailFiles[] =
+    u"メールの欄に表示できるのは、テキスト（.txt）と HTML（.htm .html）のファイルです。";
+
+}  // namespace
+
+UserMessage MailFileOfUnknownKind(const std::u16string& path) {
+  return {u"このファイルは表示できません。", u"ファイル: " + path + u"\n\n" + kReadableMailFiles,
+          /*warning=*/true};
+}
+
+UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
+                            const std::u16string& system_text) {
+  std::u16string details = FileAndReason(path, FailureReason(error, system_text));
+  if (HeldByAnotherProgram(error)) {
+    details +=
+        u"\n\nほかのプログラムがこのファイルを開いています。"
+        u"そのプログラムを閉じてから、もう一度ドロップしてください。";
+  }
+  return {u"ファイルを読み込めませんでした。", details + u"\n\n" + kReadableMailFiles,
+          /*warning=*/true};
+}
+
+UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes) {
+  std::u16string megabytes;
+  for (char c : std::to_string(limit_bytes >> 20)) megabytes += static_cast<char16_t>(c);
+  return {u"ファイルが大きすぎるため、表示できません。",
+          u"ファイル: " + path + u"\n\n表示できるのは " + megabytes + u" MB までのファイルです。",
           /*warning=*/true};
 }
 

@@ -73,17 +73,18 @@ void WindowLogic::OnMailLineClick() {
 
 void WindowLogic::OnMailPaneKey(int key_code, int shift) {
   if (key_code == kKeyEnter) {
-    // A clipboard held by another program is not an empty mail: keep the pane.
-    p_.clipboard.UseText([this](std::u16string_view text) { ShowMail(text); });
+    if (options_.html_links) {
+      PasteWithLinks();
+    } else {
+      PasteText();
+    }
+  } else if (key_code == kKeyV && shift == kCtrlMask) {
+    PasteWithLinks();
   } else if (key_code == kKeyC && shift == kCtrlMask) {
     CopySelectedLines();
   } else if (key_code == kKeyA && shift == kCtrlMask) {
     p_.mail_pane.SelectAll();
   }
-}
-
-void WindowLogic::OnMailPaneDrop(const DropData& data) {
-  if (const auto text = data.Text()) ShowMail(*text);
 }
 
 void WindowLogic::OnKeywordBoxKey(int key_code, int /*shift*/) {
@@ -159,6 +160,7 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
       {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
       {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
       {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.mail_pane.SelectedIndexes().empty()},
+      {MenuCommand::kPasteWithLinks, texts::kMenuPasteWithLinks},
       {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
        !user_senders_.PageFor(p_.mail_pane.ItemText(0)).empty()},
       {MenuCommand::kRegisterSender, texts::kMenuRegisterSender,
@@ -167,6 +169,7 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
       {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
        options_.remember_placement},
+      {MenuCommand::kHtmlLinks, texts::kMenuHtmlLinks, true, options_.html_links},
       {MenuCommand::kAbout, texts::kMenuAbout, true, false, true},
   };
 }
@@ -182,6 +185,9 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
       return;
     case MenuCommand::kCopyLines:
       CopySelectedLines();
+      return;
+    case MenuCommand::kPasteWithLinks:
+      PasteWithLinks();
       return;
     case MenuCommand::kOpenSenderPage:
       OpenSenderPage();
@@ -201,6 +207,10 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
     case MenuCommand::kRememberPlacement:
       // Takes effect at the next start; the place is saved at every close.
       options.remember_placement = !options.remember_placement;
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kHtmlLinks:
+      options.html_links = !options.html_links;
       ChangeOptions(options);
       return;
     case MenuCommand::kAbout:

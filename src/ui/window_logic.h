@@ -21,6 +21,7 @@ inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyDelete = 46;
 inline constexpr int kKeyA = 65;
 inline constexpr int kKeyC = 67;
+inline constexpr int kKeyV = 86;
 inline constexpr int kButtonLeft = 1;
 inline constexpr int kButtonRight = 2;
 inline constexpr int kButtonMiddle = 4;
@@ -48,7 +49,11 @@ class WindowLogic {
   void OnSearchButtonContextKey();
   void OnMailLineClick();
   void OnMailPaneKey(int key_code, int shift);
+  // Files, else (with the option on) HTML, else text. Files of no kind the
+  // pane reads, unreadable or too large ones are told and keep the pane.
   void OnMailPaneDrop(const DropData& data);
+  // Whether a drop would be taken: for the cursor while it is dragged over.
+  bool AcceptsMailPaneDrop(const DropData& data) const;
   void OnKeywordBoxKey(int key_code, int shift);
   void OnKeywordDoubleClick();
   void OnKeywordListKey(int key_code, int shift);
@@ -85,6 +90,10 @@ class WindowLogic {
 
  private:
   void ToggleKeywordPanel();
+  void PasteText();
+  // The clipboard's HTML with its link addresses, else its text.
+  void PasteWithLinks();
+  void OpenMailFile(const std::vector<std::u16string>& file_names);
   void OpenSenderPage();
   void RemoveCurrentKeyword();
   void CopySelectedLines();

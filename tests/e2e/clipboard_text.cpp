@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
-
+#include "fake_data_object.h"
 #include "text_convert.h"
 #include "wait_until.h"
 
@@ -18,19 +17,28 @@ bool OpenClipboardPatiently() {
 
 }  // namespace
 
-bool SetClipboardText(const std::u16string& text) {
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!memory) return false;
-  std::memcpy(GlobalLock(memory), Wide(text).c_str(), bytes);
-  GlobalUnlock(memory);
-  if (!OpenClipboardPatiently()) {
-    GlobalFree(memory);
+bool SetClipboardText(const std::u16string& text) { return SetClipboardTextAndHtml(text, {}); }
+
+bool SetClipboardTextAndHtml(const std::u16string& text, const std::string& html_format) {
+  const std::wstring wide = Wide(text);
+  HGLOBAL memory = vorenta::testing::GlobalWithBytes(std::string(
+      reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t)));
+  HGLOBAL html =
+      html_format.empty() ? nullptr : vorenta::testing::GlobalWithBytes(html_format + '\0');
+  if (!memory || !OpenClipboardPatiently()) {
+    if (memory) GlobalFree(memory);
+    if (html) GlobalFree(html);
     return false;
   }
   EmptyClipboard();
-  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   if (!ok) GlobalFree(memory);
+  if (html) {
+    const bool html_set =
+        SetClipboardData(RegisterClipboardFormatW(L"HTML Format"), html) != nullptr;
+    if (!html_set) GlobalFree(html);
+    ok = ok && html_set;
+  }
   CloseClipboard();
   return ok;
 }

@@ -1,6 +1,7 @@
 #include "ole_drag.h"
 
 #include <ole2.h>
+#include <shlobj.h>
 
 #include <atomic>
 
@@ -106,6 +107,17 @@ OfferedFormat UnicodeText(const std::u16string& text) {
 
 OfferedFormat AnsiText(const std::string& bytes) {
   return {CF_TEXT, Bytes(bytes.c_str(), bytes.size() + 1)};
+}
+
+OfferedFormat DroppedFiles(const std::vector<std::wstring>& paths) {
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::wstring names;
+  for (const std::wstring& path : paths) names += path + L'\0';
+  names += L'\0';
+  return {CF_HDROP,
+          Bytes(&header, sizeof header) + Bytes(names.c_str(), names.size() * sizeof(wchar_t))};
 }
 
 DragOutcome DragAndDrop(const std::vector<OfferedFormat>& formats, POINT from, POINT to) {

@@ -18,6 +18,8 @@ struct OfferedFormat {
 
 OfferedFormat UnicodeText(const std::u16string& text);
 OfferedFormat AnsiText(const std::string& bytes);
+// Files as Explorer drags them (CF_HDROP, wide names).
+OfferedFormat DroppedFiles(const std::vector<std::wstring>& paths);
 
 struct DragOutcome {
   bool started = false;   // DoDragDrop was entered

@@ -5,6 +5,7 @@
 //
 //   vorenta-demo --mail=PATH [--keyword=WORD ...]   run the session
 //   vorenta-demo --step=STEP [--mail=PATH] [--keyword=WORD ...] [--button=LABEL]
+//                (for --step=paste-html, --mail is an HTML page)
 //                                                    one step of the user guide's
 //                                                    pictures (see RunStep)
 //   vorenta-demo --close                             close the window
@@ -18,12 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_text.h"
 #include "control_state.h"
 #include "file_bytes.h"
 #include "gestures.h"
 #include "message_dialogs.h"
 #include "program_paths.h"
 #include "real_input.h"
+#include "support/html_format.h"
 #include "text_convert.h"
 #include "ui/system_menu.h"
 #include "wait_until.h"
@@ -91,6 +94,22 @@ bool Paste(HWND window, const std::u16string& mail) {
   return true;
 }
 
+// An HTML newsletter copied from a browser: its text and its "HTML Format",
+// pasted with Ctrl+V.
+bool PasteHtml(HWND window, const std::string& page) {
+  WaitUntil([&] {
+    SetForegroundWindow(window);
+    return GetForegroundWindow() == window;
+  });
+  HWND pane = GetDlgItem(window, kMailPane);
+  if (!SetClipboardTextAndHtml(u"", vorenta::HtmlFormatOf(page))) {
+    return Fail("cannot put the page on the clipboard");
+  }
+  Click(CenterOf(pane));
+  PressKey('V', kCtrl);
+  return WaitUntil([&] { return ListItems(pane).size() > 3; }) || Fail("the paste showed nothing");
+}
+
 bool CopyFirstAddress(HWND window) {
   const std::vector<std::u16string> lines = ListItems(GetDlgItem(window, kMailPane));
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
@@ -125,12 +144,14 @@ bool AddKeywords(HWND window, const std::vector<std::u16string>& keywords) {
 // left it. `shot` is the window's rectangle, with any menu or message the
 // step opened.
 bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
-             const std::vector<std::u16string>& keywords, const std::u16string& button,
-             RECT& shot) {
+             const std::string& html, const std::vector<std::u16string>& keywords,
+             const std::u16string& button, RECT& shot) {
   bool ok = false;
   HWND popup = nullptr;
   if (step == L"paste") {
     ok = Paste(window, mail);
+  } else if (step == L"paste-html") {
+    ok = PasteHtml(window, html);
   } else if (step == L"copy-address") {
     ok = CopyFirstAddress(window);
   } else if (step == L"panel") {
@@ -200,7 +221,7 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
 bool RunSession(HWND window, const std::u16string& mail,
                 const std::vector<std::u16string>& keywords, RECT& shot) {
   for (const wchar_t* step : {L"paste", L"copy-address", L"panel", L"search"}) {
-    if (!RunStep(window, step, mail, keywords, u"", shot)) return false;
+    if (!RunStep(window, step, mail, {}, keywords, u"", shot)) return false;
   }
   return true;
 }
@@ -238,9 +259,9 @@ int main() {
   if (keywords.empty()) keywords = {u"セール", u"送料無料"};
 
   RECT rect{};
-  const bool done = step.empty()
-                        ? RunSession(window, WithCrLf(FromUtf8(*mail)), keywords, rect)
-                        : RunStep(window, step, WithCrLf(FromUtf8(*mail)), keywords, button, rect);
+  const bool done = step.empty() ? RunSession(window, WithCrLf(FromUtf8(*mail)), keywords, rect)
+                                 : RunStep(window, step, WithCrLf(FromUtf8(*mail)), *mail, keywords,
+                                           button, rect);
   if (!done) return 1;
   std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
               rect.bottom - rect.top);

@@ -62,9 +62,19 @@ TEST(OptionsFileWrite, AKeyGivenTwiceKeepsOneLine) {
             "FuzzySearch=1\r\nAlwaysOnTop=1\r\nRememberPlacement=0\r\n");
 }
 
+TEST(OptionsFileWrite, ALaterKeyIsWrittenOnlyOnceItLeavesItsDefault) {
+  Options options{true, true, false};
+  const std::string before = WriteOptionsFile(options, "");
+  options.html_links = true;
+  const std::string with_links = WriteOptionsFile(options, before);
+  EXPECT_EQ(with_links, before + "HtmlLinks=1\r\n");
+  options.html_links = false;
+  EXPECT_EQ(WriteOptionsFile(options, with_links), before + "HtmlLinks=0\r\n");
+}
+
 TEST(OptionsFileWrite, WhatIsWrittenReadsBack) {
-  for (int bits = 0; bits < 8; ++bits) {
-    const Options options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
+  for (int bits = 0; bits < 16; ++bits) {
+    const Options options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
     EXPECT_EQ(ReadOptionsFile(WriteOptionsFile(options, "Other=1\n")), options) << bits;
   }
 }

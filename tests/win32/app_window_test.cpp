@@ -65,9 +65,10 @@ class AppWindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(window_.Create());
     clipboard_ = std::make_unique<Win32Clipboard>(window_.hwnd());
-    platform_ = std::make_unique<Platform>(Platform{
-        window_.search_button(), window_.mail_pane(), window_.keyword_list(), window_.address_box(),
-        window_.keyword_box(), window_.window(), *clipboard_, process_, files_, system_, dialogs_});
+    platform_ = std::make_unique<Platform>(
+        Platform{window_.search_button(), window_.mail_pane(), window_.keyword_list(),
+                 window_.address_box(), window_.keyword_box(), window_.window(), *clipboard_,
+                 process_, files_, system_, dialogs_, *codec_});
     logic_ = std::make_unique<WindowLogic>(*platform_, settings_);
     logic_->FillUrlChars();
     window_.Attach(*logic_, [this](bool) {

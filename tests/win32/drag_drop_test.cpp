@@ -74,9 +74,9 @@ class DropTargetTest : public ::testing::Test {
 
   std::vector<std::optional<std::u16string>> dropped_;
   bool refuse_ = false;
-  Owned<TextDropTarget> target_{
-      new TextDropTarget([this](const DropData& data) { dropped_.push_back(data.Text()); },
-                         [this] { return refuse_; })};
+  Owned<MailDropTarget> target_{
+      new MailDropTarget([this](const DropData& data) { dropped_.push_back(data.Text()); },
+                         [this](const DropData& data) { return !refuse_ && data.OffersText(); })};
 };
 
 TEST_F(DropTargetTest, TextIsCopiedInAndHandedOverOnce) {

@@ -16,14 +16,25 @@ bool MemoryClipboard::UseText(const std::function<void(std::u16string_view)>& us
   return true;
 }
 
+bool MemoryClipboard::UseHtml(const std::function<void(std::optional<std::string_view>)>& use) {
+  if (held_) return false;
+  use(html_ ? std::optional<std::string_view>(*html_) : std::nullopt);
+  return true;
+}
+
 bool MemoryClipboard::Clear() {
   if (held_) return false;
   text_.reset();
+  html_.reset();
+  files_.clear();
   return true;
 }
 
 bool MemoryClipboard::SetText(const std::u16string& text) {
   if (held_) return false;
+  // Setting data empties the clipboard first, as the real one does.
+  html_.reset();
+  files_.clear();
   text_ = text;
   return true;
 }

@@ -17,17 +17,27 @@ class MemoryClipboard : public Clipboard {
  public:
   std::optional<std::u16string> Text() override;
   bool UseText(const std::function<void(std::u16string_view)>& use) override;
+  bool UseHtml(const std::function<void(std::optional<std::string_view>)>& use) override;
+  std::vector<std::u16string> FileNames() override {
+    return held_ ? std::vector<std::u16string>{} : files_;
+  }
   bool Clear() override;
   bool SetText(const std::u16string& text) override;
 
   // Another program holds the clipboard: it cannot be opened.
   void SetHeldByOther(bool held) { held_ = held; }
   void Put(const std::u16string& text) { text_ = text; }
+  // What a copy from a browser or a mail program adds beside the text.
+  void PutHtml(std::string bytes) { html_ = std::move(bytes); }
+  // What a copy of files in Explorer leaves.
+  void PutFiles(std::vector<std::u16string> names) { files_ = std::move(names); }
   void RemoveText() { text_.reset(); }
   const std::optional<std::u16string>& Content() const { return text_; }
 
  private:
   std::optional<std::u16string> text_;
+  std::optional<std::string> html_;
+  std::vector<std::u16string> files_;
   bool held_ = false;
 };
 

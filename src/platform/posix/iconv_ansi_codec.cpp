@@ -201,4 +201,6 @@ class IconvAnsiCodec : public AnsiCodec {
 
 std::unique_ptr<AnsiCodec> MakeSystemAnsiCodec() { return std::make_unique<IconvAnsiCodec>(); }
 
+std::unique_ptr<AnsiCodec> MakeCodePage932Codec() { return std::make_unique<IconvAnsiCodec>(); }
+
 }  // namespace vorenta

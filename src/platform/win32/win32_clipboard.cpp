@@ -1,5 +1,6 @@
 #include "platform/win32/win32_clipboard.h"
 
+#include "platform/win32/dropped_files.h"
 #include "platform/win32/global_text.h"
 #include "platform/win32/scoped_win32.h"
 
@@ -32,6 +33,25 @@ bool Win32Clipboard::UseText(const std::function<void(std::u16string_view)>& use
     use({});
   }
   return true;
+}
+
+bool Win32Clipboard::UseHtml(const std::function<void(std::optional<std::string_view>)>& use) {
+  if (!Open()) return false;
+  ClipboardOpened opened;
+  const HANDLE html = HtmlClipboardFormat() ? GetClipboardData(HtmlClipboardFormat()) : nullptr;
+  const LockedGlobal block(html);
+  if (!block.data()) {
+    use(std::nullopt);
+  } else {
+    use(std::string_view(static_cast<const char*>(block.data()), block.size()));
+  }
+  return true;
+}
+
+std::vector<std::u16string> Win32Clipboard::FileNames() {
+  if (!Open()) return {};
+  ClipboardOpened opened;
+  return FileNamesOf(static_cast<HDROP>(GetClipboardData(CF_HDROP)));
 }
 
 bool Win32Clipboard::Clear() {

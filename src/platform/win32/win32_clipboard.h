@@ -22,6 +22,9 @@ class Win32Clipboard : public Clipboard {
   std::optional<std::u16string> Text() override;
   // The wide text is used where it lies, while the clipboard is open.
   bool UseText(const std::function<void(std::u16string_view)>& use) override;
+  // The block of the HTML format, locked while `use` runs.
+  bool UseHtml(const std::function<void(std::optional<std::string_view>)>& use) override;
+  std::vector<std::u16string> FileNames() override;
   bool Clear() override;
   bool SetText(const std::u16string& text) override;
 

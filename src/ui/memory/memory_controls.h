@@ -73,15 +73,29 @@ class MemoryListBox : public MemoryControl<ListBox> {
   int repaints_ = 0;
 };
 
-// The data of one drop: text, or none at all.
+// The data of one drop: text, HTML, files, or none at all.
 class MemoryDropData : public DropData {
  public:
   MemoryDropData() = default;
   explicit MemoryDropData(std::u16string text) : text_(std::move(text)) {}
+  bool OffersText() const override { return text_.has_value(); }
   std::optional<std::u16string> Text() const override { return text_; }
+  std::optional<std::string> Html() const override { return html_; }
+  std::vector<std::u16string> FileNames() const override { return files_; }
+
+  MemoryDropData& WithHtml(std::string bytes) {
+    html_ = std::move(bytes);
+    return *this;
+  }
+  MemoryDropData& WithFiles(std::vector<std::u16string> names) {
+    files_ = std::move(names);
+    return *this;
+  }
 
  private:
   std::optional<std::u16string> text_;
+  std::optional<std::string> html_;
+  std::vector<std::u16string> files_;
 };
 
 class MemoryTextBox : public MemoryControl<TextBox> {

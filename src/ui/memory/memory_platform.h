@@ -2,6 +2,9 @@
 // The whole platform in memory, controls at their design places: what the
 // window logic runs against in tests and in the command-line driver.
 
+#include <memory>
+
+#include "core/ansi_codec.h"
 #include "platform/memory/memory_files.h"
 #include "platform/memory/memory_services.h"
 #include "ui/layout.h"
@@ -23,9 +26,10 @@ struct MemoryPlatform {
   MemoryFiles files;
   MemorySystemCalls system;
   MemoryDialogs dialogs;
+  std::unique_ptr<AnsiCodec> cp932 = MakeCodePage932Codec();
 
   Platform platform{search_button, mail_pane, keyword_list, address_box, keyword_box, window,
-                    clipboard,     process,   files,        system,      dialogs};
+                    clipboard,     process,   files,        system,      dialogs,     *cp932};
 };
 
 }  // namespace vorenta

@@ -184,11 +184,17 @@ void AppWindow::Attach(WindowLogic& logic, std::function<bool(bool)> query_unloa
   query_unload_ = std::move(query_unload);
   AddSystemMenuItems();
   if (drop_target_registered_) return;
-  auto* target = new TextDropTarget(
+  auto* target = new MailDropTarget(
+      // Handled once the drop is over: what it may tell the user must not
+      // keep the other program's drag waiting.
       [this](const DropData& data) {
-        if (logic_) logic_->OnMailPaneDrop(data);
+        pending_drop_ = std::make_unique<DroppedData>(data);
+        PostMessageW(hwnd_, kDropReceived, 0, 0);
       },
-      [this] { return dragging_out_; });
+      // Lines dragged out of the pane never drop back into it.
+      [this](const DropData& data) {
+        return !dragging_out_ && logic_ && logic_->AcceptsMailPaneDrop(data);
+      });
   drop_target_registered_ = SUCCEEDED(RegisterDragDrop(mail_pane_->hwnd(), target));
   // The registration holds its own reference.
   target->Release();
@@ -231,6 +237,12 @@ LRESULT AppWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(w), HIWORD(w));
+      return 0;
+    case kDropReceived:
+      if (logic_ && pending_drop_) {
+        const std::unique_ptr<DroppedData> drop = std::move(pending_drop_);
+        logic_->OnMailPaneDrop(*drop);
+      }
       return 0;
     case WM_SIZE:
       // Minimising changes nothing.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/dropped_data.h"
 #include "ui/win32/win32_control.h"
 #include "ui/win32/win32_list_box.h"
 #include "ui/win32/win32_main_window.h"
@@ -124,6 +125,9 @@ class AppWindow {
   bool mail_pane_keyboard_ = false;
   // Lines dragged out of the mail pane must not drop back into it.
   bool dragging_out_ = false;
+  // A drop taken and not yet handled.
+  std::unique_ptr<DroppedData> pending_drop_;
+  static constexpr UINT kDropReceived = WM_APP + 1;
 };
 
 }  // namespace vorenta

@@ -1,6 +1,7 @@
 #pragma once
-// Text dropped onto a window by OLE drag and drop. A data object without
-// text is refused with the no-drop cursor and never reaches the handler.
+// What is dropped onto the mail pane by OLE drag and drop: text, HTML or
+// files. The window logic decides what it takes; what it refuses gets the
+// no-drop cursor and never reaches the handler.
 
 #include <windows.h>
 
@@ -13,24 +14,27 @@
 
 namespace vorenta {
 
-// The text of one dropped data object: CF_UNICODETEXT, else CF_TEXT.
+// The data of one dropped data object, read when asked for.
 class Win32DropData : public DropData {
  public:
   explicit Win32DropData(IDataObject* data) : data_(data) {}
+  bool OffersText() const override;
+  // CF_UNICODETEXT, else CF_TEXT.
   std::optional<std::u16string> Text() const override;
+  std::optional<std::string> Html() const override;
+  std::vector<std::u16string> FileNames() const override;
 
  private:
   IDataObject* data_;
 };
 
-bool OffersText(IDataObject* data);
-
-class TextDropTarget : public ComObject<IDropTarget> {
+class MailDropTarget : public ComObject<IDropTarget> {
  public:
   using DropHandler = std::function<void(const DropData&)>;
-  // While `refuse` says true every drop is refused (a drag the window
-  // started itself, for instance).
-  TextDropTarget(DropHandler on_drop, std::function<bool()> refuse);
+  using DropQuestion = std::function<bool(const DropData&)>;
+  // `accepts` says whether a drop would be taken; asked when a drag enters
+  // and again at the drop.
+  MailDropTarget(DropHandler on_drop, DropQuestion accepts);
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,
                                       DWORD* effect) override;
@@ -41,7 +45,7 @@ class TextDropTarget : public ComObject<IDropTarget> {
 
  private:
   DropHandler on_drop_;
-  std::function<bool()> refuse_;
+  DropQuestion accepts_;
   bool accepting_ = false;
 };
 
