@@ -14,7 +14,7 @@ inline std::string HtmlFormatOf(const std::string& utf8_fragment) {
   constexpr int kHeaderSize = 105;  // the header below, with ten-digit numbers
   const int start_fragment = kHeaderSize + static_cast<int>(start.size());
   const int end_fragment = start_fragment + static_cast<int>(utf8_fragment.size());
-  char header[kHeaderSize + 1];
+  char header[160];  // room for any int
   std::snprintf(header, sizeof header,
                 "Version:0.9\r\nStartHTML:%010d\r\nEndHTML:%010d\r\nStartFragment:%010d\r\n"
                 "EndFragment:%010d\r\n",
