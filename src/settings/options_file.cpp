@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "settings/ascii_text.h"
 #include "core/utf8.h"
+#include "settings/ascii_text.h"
 
 namespace vorenta {
 
@@ -16,13 +16,20 @@ constexpr std::string_view kLineEnd = "\r\n";
 struct OptionKey {
   std::string_view name;
   bool Options::*field;
+  // Appended even at its default value: the keys of the first version.
+  bool always_written = true;
 };
 
 constexpr OptionKey kKeys[] = {
     {"FuzzySearch", &Options::fuzzy_search},
     {"AlwaysOnTop", &Options::always_on_top},
     {"RememberPlacement", &Options::remember_placement},
+    {"DefaultBrowser", &Options::default_browser, false},
 };
+
+bool AtDefault(const OptionKey& key, const Options& options) {
+  return options.*key.field == Options{}.*key.field;
+}
 
 std::optional<bool> ParseFlag(std::string_view value) {
   for (std::string_view yes : {"1", "true", "yes", "on"}) {
@@ -108,7 +115,7 @@ std::string WriteOptionsFile(const Options& options, std::string_view previous) 
     out += kLineEnd;
   }
   for (size_t i = 0; i < std::size(kKeys); ++i) {
-    if (written[i]) continue;
+    if (written[i] || (!kKeys[i].always_written && AtDefault(kKeys[i], options))) continue;
     out += KeyLine(kKeys[i], options);
     out += kLineEnd;
   }

@@ -8,7 +8,9 @@
 // unknown key or a value that is not a yes or no gives the default for what
 // it concerns. Writing keeps every line it does not own exactly as it was
 // (keys of later versions, comments), changes the value of the keys it owns
-// in place and appends those it misses.
+// in place and appends those it misses. A key added in a later version is
+// appended only once its value differs from the default, so that the file
+// of a user who never touched it stays as it was.
 
 #include <string>
 #include <string_view>
@@ -21,6 +23,9 @@ struct Options {
   bool fuzzy_search = false;
   bool always_on_top = true;
   bool remember_placement = false;
+  // Sender pages open in the user's default browser rather than through
+  // Internet Explorer's command line.
+  bool default_browser = false;
 
   bool operator==(const Options&) const = default;
 };

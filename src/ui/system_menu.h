@@ -16,6 +16,7 @@ enum class MenuCommand {
   kAlwaysOnTop,
   kRememberPlacement,
   kAbout,
+  kDefaultBrowser,
 };
 
 // The command's id in the system menu: below the system's own commands

@@ -24,6 +24,7 @@
 #include "message_dialogs.h"
 #include "program_paths.h"
 #include "real_input.h"
+#include "screen_pixels.h"
 #include "text_convert.h"
 #include "ui/system_menu.h"
 #include "wait_until.h"
@@ -73,6 +74,25 @@ DWORD ProcessOf(HWND window) {
 HWND OpenPopupMenu() {
   HWND menu = FindWindowW(L"#32768", nullptr);
   return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// The screen row of the menu's last separator, or -1. Under Wine the system
+// menu ends with an entry of Wine's own, below that separator: the guide
+// shows Windows, so the picture stops above it.
+int LastSeparatorRow(HWND menu) {
+  const ScreenPixels shot = CaptureClient(menu);
+  if (shot.width < 10) return -1;
+  const std::uint32_t background = shot.At(shot.width / 2, shot.height - 1);
+  const int margin = shot.width / 10;
+  for (int y = shot.height - 1; y >= 0; --y) {
+    int drawn = 0;
+    for (int x = margin; x < shot.width - margin; ++x) drawn += shot.At(x, y) != background;
+    // A line across the menu; a row of text is never this full.
+    if (drawn * 10 >= (shot.width - 2 * margin) * 9) {
+      return ClientToScreenPoint(menu, 0, y).y;
+    }
+  }
+  return -1;
 }
 
 bool Paste(HWND window, const std::u16string& mail) {
@@ -129,6 +149,8 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
              RECT& shot) {
   bool ok = false;
   HWND popup = nullptr;
+  // A screen row the picture ends above, or -1.
+  int cut_below = -1;
   if (step == L"paste") {
     ok = Paste(window, mail);
   } else if (step == L"copy-address") {
@@ -139,11 +161,23 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     Search(window);
     ok = WaitUntil([&] { return !SelectedIndexes(GetDlgItem(window, kMailPane)).empty(); }) ||
          Fail("the search selected nothing");
+  } else if (step == L"start") {
+    ok = true;
   } else if (step == L"system-menu") {
     SetForegroundWindow(window);
     PressKey(VK_SPACE, kAlt);
     ok = WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }) ||
          Fail("the system menu did not open");
+    PumpFor(std::chrono::milliseconds(500));
+    cut_below = popup ? LastSeparatorRow(popup) : -1;
+  } else if (step == L"pane-menu") {
+    SetForegroundWindow(window);
+    const HWND pane = GetDlgItem(window, kMailPane);
+    RECT client{};
+    GetClientRect(pane, &client);
+    Click(ClientToScreenPoint(pane, client.right / 3, client.bottom / 4), MouseButton::kRight);
+    ok = WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }) ||
+         Fail("the mail pane's menu did not open");
   } else if (step == L"close-menu") {
     PressKey(VK_ESCAPE);
     ok = WaitUntil([&] { return OpenPopupMenu() == nullptr; }) || Fail("the menu stayed open");
@@ -192,6 +226,7 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     GetWindowRect(popup, &popup_rect);
     UnionRect(&shot, &shot, &popup_rect);
   }
+  if (cut_below > shot.top) shot.bottom = cut_below;
   // Let the last repaint reach the screen before anyone looks.
   PumpFor(std::chrono::milliseconds(500));
   return ok;

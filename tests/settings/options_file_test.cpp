@@ -62,6 +62,19 @@ TEST(OptionsFileWrite, AKeyGivenTwiceKeepsOneLine) {
             "FuzzySearch=1\r\nAlwaysOnTop=1\r\nRememberPlacement=0\r\n");
 }
 
+TEST(OptionsFileWrite, TheBrowserKeyIsWrittenOnlyOnceSwitchedOnThenKeptInPlace) {
+  Options on;
+  on.default_browser = true;
+  const std::string switched_on = WriteOptionsFile(on, "[Vorenta]\r\nFuzzySearch=1\r\n");
+  EXPECT_EQ(switched_on,
+            "[Vorenta]\r\nFuzzySearch=0\r\nAlwaysOnTop=1\r\nRememberPlacement=0\r\n"
+            "DefaultBrowser=1\r\n");
+  EXPECT_TRUE(ReadOptionsFile(switched_on).default_browser);
+  EXPECT_EQ(WriteOptionsFile(Options{}, switched_on),
+            "[Vorenta]\r\nFuzzySearch=0\r\nAlwaysOnTop=1\r\nRememberPlacement=0\r\n"
+            "DefaultBrowser=0\r\n");
+}
+
 TEST(OptionsFileWrite, WhatIsWrittenReadsBack) {
   for (int bits = 0; bits < 8; ++bits) {
     const Options options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
