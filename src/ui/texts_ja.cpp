@@ -78,8 +78,11 @@ std::u16string SaveAdvice(std::uint32_t error) {
     return u"ディスクの空きが足りません。不要なファイルを削除して空きを作ってから、"
            u"もう一度操作してください。";
   }
-  return u"Vorenta のフォルダーを中のファイルごと、書き込みのできるフォルダー"
-         u"（たとえば「ドキュメント」）の中に移してから、起動し直してください。";
+  // Broken by hand where the phrases end: a narrow message box would break
+  // inside them.
+  return u"Vorenta のフォルダーを中のファイルごと、\n"
+         u"書き込みのできるフォルダー（「ドキュメント」など）に\n"
+         u"移してから、起動し直してください。";
 }
 
 UserMessage KeywordsNotSaved(const SaveFailure& failure) {
@@ -89,7 +92,7 @@ UserMessage KeywordsNotSaved(const SaveFailure& failure) {
 
 UserMessage OptionsNotSaved(const SaveFailure& failure) {
   return SaveFailed(u"設定を保存できませんでした。", failure,
-                    u"\n\n変えた設定は今回だけ有効で、次に起動したときは元に戻ります。");
+                    u"\n\n変えた設定は、次に起動すると元に戻ります。");
 }
 
 UserMessage SendersNotSaved(const SaveFailure& failure) {
@@ -97,9 +100,9 @@ UserMessage SendersNotSaved(const SaveFailure& failure) {
 }
 
 UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16string& kept_as) {
-  return {u"読み取れなかったキーワードのファイルを別の名前で残しました。",
-          u"起動したときに読み取れなかったファイル、または文字化けしていたファイルを、"
-          u"上書きする前に次の名前でコピーしました。\n\n元のファイル: " +
+  return {u"キーワードのファイルの控えを残しました。",
+          u"起動したときに読み取れなかった（または文字化けしていた）ファイルを、"
+          u"上書きする前にコピーしました。\n\n元のファイル: " +
               path + u"\n残したファイル: " + kept_as +
               u"\n\nそのキーワードを戻すには、残したファイルをメモ帳で開き、"
               u"必要なキーワードをキーワード一覧に入力し直してください。",
@@ -134,10 +137,7 @@ UserMessage KeywordsRecovered(const std::u16string& path, const std::u16string& 
 
 UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure) {
   return {u"キーワードを保存できていません。",
-          Details(failure) +
-              u"\n\n保存せずに閉じると、"
-              u"今回追加・削除したキーワードは"
-              u"失われます。" +
+          Details(failure) + u"\n\n保存せずに閉じると、今回の追加・削除は失われます。" +
               // Saving again helps only once the cause is gone.
               (HeldByAnotherProgram(failure.error) || DiskFull(failure.error)
                    ? u"\n\n" + SaveAdvice(failure.error)
@@ -148,16 +148,15 @@ UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure) {
 UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u16string& page) {
   return {u"この差出人を登録しますか？",
           u"差出人: " + sender + u"\n新着ページ: " + page +
-              u"\n\n登録すると、この差出人のメールを貼り付けて［検索］を Shift+右クリックしたとき、"
-              u"このページが開きます。"};
+              u"\n\n登録すると、［検索］の Shift+右クリックで\nこのページが開くようになります。"};
 }
 
 UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,
                              const std::u16string& path) {
   return {u"差出人を登録しました。",
           u"差出人: " + sender + u"\n新着ページ: " + page + u"\n\n登録先: " + path +
-              u"\n\n取り消すには、このファイルをメモ帳で開き、「" + sender +
-              u"」で始まる行を消して保存してから、Vorenta を起動し直してください。"};
+              u"\n\n取り消すには、このファイルをメモ帳で開いて\n「" + sender +
+              u"」で始まる行を消し、\n保存してから Vorenta を起動し直してください。"};
 }
 
 // Each line becomes a comment line of the file: it must read well after "# ".

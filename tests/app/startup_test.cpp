@@ -88,15 +88,11 @@ TEST_F(Startup, AWindowTooLargeForItsMonitorIsFittedUnlessItsSavedPlaceIsUsed) {
   Load();
   EXPECT_EQ(memory.window.placed(), (std::vector<TwipsRect>{{0, 0, 8685, 7200}}));
 
-  // Half below the bottom edge, its grip on the screen: the saved place rules.
-  MemoryPlatform remembered;
-  remembered.window.SetMonitors({{1, {0, 0, 15360, 7200}}});
-  remembered.files.Put(u"C:\\Vorenta\\Vorenta.ini", "RememberPlacement=1\r\n");
-  remembered.files.Put(kGeometryFile, " 8685 \r\n 8445 \r\n 300 \r\n 2500 \r\n");
-  SettingsStore remembered_settings{remembered.files, *codec};
-  WindowLogic remembered_form{remembered.platform, remembered_settings};
-  RunStartUp(remembered_form, remembered_settings, *codec);
-  EXPECT_EQ(remembered.window.placed(), (std::vector<TwipsRect>{{300, 2500, 8685, 8445}}));
+  // Half below the bottom edge, its grip on the screen: taken as saved.
+  memory.files.Put(u"C:\\Vorenta\\Vorenta.ini", "RememberPlacement=1\r\n");
+  memory.files.Put(kGeometryFile, " 8685 \r\n 8445 \r\n 300 \r\n 2500 \r\n");
+  Load();
+  EXPECT_EQ(memory.window.placed().back(), (TwipsRect{300, 2500, 8685, 8445}));
 }
 
 TEST_F(Startup, CloseWritesBothFiles) {

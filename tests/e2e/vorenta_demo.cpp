@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -82,17 +83,24 @@ HWND OpenPopupMenu() {
 int LastSeparatorRow(HWND menu) {
   const ScreenPixels shot = CaptureClient(menu);
   if (shot.width < 10) return -1;
-  const std::uint32_t background = shot.At(shot.width / 2, shot.height - 1);
+  // The menu's background is the colour most of it has.
+  std::map<std::uint32_t, int> colours;
+  for (const std::uint32_t pixel : shot.pixels) ++colours[pixel];
+  const std::uint32_t background =
+      std::max_element(colours.begin(), colours.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first;
+  // A line across the menu: a row of text is never this full.
   const int margin = shot.width / 10;
-  for (int y = shot.height - 1; y >= 0; --y) {
+  const auto across = [&](int y) {
     int drawn = 0;
     for (int x = margin; x < shot.width - margin; ++x) drawn += shot.At(x, y) != background;
-    // A line across the menu; a row of text is never this full.
-    if (drawn * 10 >= (shot.width - 2 * margin) * 9) {
-      return ClientToScreenPoint(menu, 0, y).y;
-    }
-  }
-  return -1;
+    return drawn * 10 >= (shot.width - 2 * margin) * 9;
+  };
+  int y = shot.height - 1;
+  while (y >= 0 && across(y)) --y;   // a frame at the bottom, if any
+  while (y >= 0 && !across(y)) --y;  // the last entry
+  return y >= 0 ? ClientToScreenPoint(menu, 0, y).y : -1;
 }
 
 bool Paste(HWND window, const std::u16string& mail) {
@@ -157,6 +165,10 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     ok = CopyFirstAddress(window);
   } else if (step == L"panel") {
     ok = AddKeywords(window, keywords);
+  } else if (step == L"open-panel") {
+    if (!IsWindowVisible(GetDlgItem(window, kKeywordBox))) ToggleKeywordPanel(window);
+    ok = WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, kKeywordBox)) != FALSE; }) ||
+         Fail("the keyword panel did not open");
   } else if (step == L"search") {
     Search(window);
     ok = WaitUntil([&] { return !SelectedIndexes(GetDlgItem(window, kMailPane)).empty(); }) ||
@@ -213,8 +225,11 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     PumpFor(std::chrono::milliseconds(500));
     return ok;
   } else if (step == L"close-message") {
-    HWND dialog = FindDialogOf(ProcessOf(window));
-    ok = (dialog && PressDialogButton(dialog, u"OK") &&
+    // The message may follow a question the step before answered.
+    ok = (WaitUntil([&] {
+            const HWND dialog = FindDialogOf(ProcessOf(window));
+            return dialog && PressDialogButton(dialog, u"OK");
+          }) &&
           WaitUntil([&] { return FindDialogOf(ProcessOf(window)) == nullptr; })) ||
          Fail("the message did not close");
   } else {
