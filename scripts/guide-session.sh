@@ -29,15 +29,21 @@ step() {
 }
 
 echo "==> taking the guide's pictures"
+step start 10-first-start.png
+step pane-menu 11-pane-menu.png
+step close-menu ""
 step paste 01-paste.png --mail="$sample_mail"
 step copy-address 02-address.png
 step panel 03-keywords.png --keyword=セール --keyword=送料無料
 step search 04-search.png
+# The README shows the same moment.
+cp "$images/04-search.png" "$repo/docs/screenshot.png"
 step system-menu 05-system-menu.png
 step close-menu ""
 step paste "" --mail="$new_shop_mail"
 step copy-address ""
 step register 06-register-sender.png
+step press "" --button=はい
 step close-message ""
 step paste "" --mail="$sample_mail"
 step search ""
