@@ -81,8 +81,9 @@ std::u16string SaveAdvice(std::uint32_t error) {
   // Broken by hand where the phrases end: a narrow message box would break
   // inside them.
   return u"Vorenta のフォルダーを中のファイルごと、\n"
-         u"書き込みのできるフォルダー（「ドキュメント」など）に\n"
-         u"移してから、起動し直してください。";
+         u"「ドキュメント」の中などの\n"
+         u"書き込みのできるフォルダーに移してから、\n"
+         u"起動し直してください。";
 }
 
 UserMessage KeywordsNotSaved(const SaveFailure& failure) {
