@@ -31,24 +31,23 @@ TEST_F(MailPane, TheHintAndTheMenuFollowWhatThePaneHolds) {
 }
 
 TEST_F(MailPane, EachMenuEntryDoesWhatItsKeyDoes) {
-  struct Case {
+  const struct {
     MailPaneCommand command;
     std::vector<int> selected;
     std::u16string clipboard;
-  };
-  const Case cases[] = {{kPaste, {}, u"next"},
-                        {kCopyLines, {0, 2}, u"one\r\nthree"},
-                        {kSelectAll, {0, 1, 2}, u"next"},
-                        {kClearSelection, {}, u"next"}};
-  for (const Case& c : cases) {
+  } cases[] = {{kPaste, {}, u"next"},
+               {kCopyLines, {0, 2}, u"one\r\nthree"},
+               {kSelectAll, {0, 1, 2}, u"next"},
+               {kClearSelection, {}, u"next"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.command));
     Paste(u"one\r\ntwo\r\nthree");
-    memory.mail_pane.SetSelected(0);
-    memory.mail_pane.SetSelected(2);
+    memory.mail_pane.SelectItems({0, 2});
     memory.clipboard.Put(u"next");
     logic.RunMailPaneCommand(c.command);
-    EXPECT_EQ(MailLines().size(), c.command == kPaste ? 1u : 3u) << static_cast<int>(c.command);
-    EXPECT_EQ(memory.mail_pane.SelectedIndexes(), c.selected) << static_cast<int>(c.command);
-    EXPECT_EQ(memory.clipboard.Content(), c.clipboard) << static_cast<int>(c.command);
+    EXPECT_EQ(MailLines().size(), c.command == kPaste ? 1u : 3u);
+    EXPECT_EQ(memory.mail_pane.SelectedIndexes(), c.selected);
+    EXPECT_EQ(memory.clipboard.Content(), c.clipboard);
   }
 }
 
