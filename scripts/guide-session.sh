@@ -30,22 +30,28 @@ step() {
 }
 
 echo "==> taking the guide's pictures"
+step start 10-first-start.png
+step pane-menu 11-pane-menu.png
+step close-menu ""
 step paste 01-paste.png --mail="$sample_mail"
 step copy-address 02-address.png
 step panel 03-keywords.png --keyword=セール --keyword=送料無料
 step search 04-search.png
+# The README shows the same moment.
+cp "$images/04-search.png" "$repo/docs/screenshot.png"
 step system-menu 05-system-menu.png
 step close-menu ""
 step paste "" --mail="$new_shop_mail"
 step copy-address ""
 step register 06-register-sender.png
+step press "" --button=はい
 step close-message ""
 step paste "" --mail="$sample_mail"
 step search ""
 step scroll-right 07-scrolled.png
 step scroll-left ""
 step paste-html "" --mail="$html_newsletter"
-step copy-address 10-html-links.png
+step copy-address 12-html-links.png
 
 # What the user is told when the folder cannot be written: as root,
 # chattr +i makes Wine report access denied there.

@@ -32,6 +32,27 @@ if ((${#missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Marlett, the font Windows draws the caption buttons and the menu marks
+# with, comes in Wine's font package. Installed, its fonts would reach every
+# Wine prefix through Wine's own folder, the tests' prefixes too, whose font
+# metrics the tests rely on: the package is unpacked here instead, and the
+# run script gives Marlett to its own prefix (the one the pictures are
+# taken in) only.
+wine_fonts=/usr/local/share/vorenta/fonts-wine
+if [ ! -f "$wine_fonts/marlett.ttf" ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: need root to unpack fonts-wine into $wine_fonts" >&2
+    exit 1
+  fi
+  unpack=$(mktemp -d)
+  (cd "$unpack" && { apt-get download fonts-wine >/dev/null 2>&1 ||
+    { apt-get update -qq && apt-get download fonts-wine >/dev/null; }; })
+  dpkg-deb -x "$unpack"/fonts-wine_*.deb "$unpack/root"
+  install -D -m 644 "$unpack/root/usr/share/wine/fonts/marlett.ttf" "$wine_fonts/marlett.ttf"
+  install -m 644 "$unpack/root/usr/share/doc/fonts-wine/copyright" "$wine_fonts/copyright"
+  rm -rf "$unpack"
+fi
+
 # Wine under LANG=ja_JP.UTF-8 gives the ANSI code page 932 that the program is made for.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   if [ "$(id -u)" -ne 0 ]; then

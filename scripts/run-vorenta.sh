@@ -40,6 +40,16 @@ prepare_prefix() {
   touch "$marker"
 }
 
+# The caption buttons and the menus' marks as Windows draws them: without
+# Marlett, Wine writes the letters that stand for them ("0 1 r"). This
+# prefix only; install-deps.sh says why.
+add_marlett() {
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  [ -f "$fonts/marlett.ttf" ] && return
+  mkdir -p "$fonts"
+  cp /usr/local/share/vorenta/fonts-wine/marlett.ttf "$fonts/marlett.ttf"
+}
+
 # Without a window manager Wine must draw the caption and frame itself.
 set_wine_frames() {
   local key='HKCU\Software\Wine\AppDefaults\Vorenta.exe\X11 Driver'
@@ -60,6 +70,7 @@ unix_to_wine() { echo "Z:${1//\//\\}"; }
 if [ -n "${VORENTA_ON_VIRTUAL_DISPLAY:-}" ]; then
   # Second stage, inside xvfb-run: a short session and a screenshot.
   prepare_prefix
+  add_marlett
   set_wine_frames wine
   if [ -n "${VORENTA_SESSION:-}" ]; then
     # Another script's session on the same prefix and build (the guide's pictures).
@@ -84,6 +95,7 @@ fi
 
 if [ -n "${DISPLAY:-}" ]; then
   prepare_prefix
+  add_marlett
   set_wine_frames window-manager
   copy_program
   echo "==> starting Vorenta.exe in $run_dir"

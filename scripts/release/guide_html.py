@@ -1,5 +1,6 @@
 """Turns the Markdown user guide into one HTML file that opens in any
-browser on Windows: UTF-8, its pictures embedded, no other file needed.
+browser on Windows: UTF-8, its pictures embedded, no other file needed, and
+a short table of its sections under the title.
 
     guide_html.py GUIDE.md OUT.html
 """
@@ -10,6 +11,7 @@ import re
 import sys
 
 import markdown
+from markdown.extensions.toc import TocExtension, slugify_unicode
 
 PAGE = """<!DOCTYPE html>
 <html lang="ja">
@@ -26,6 +28,9 @@ img {{ max-width: 100%; border: 1px solid #ccc; }}
 code, kbd {{ font-family: Consolas, "MS Gothic", monospace; background: #f3f3f3;
             padding: 0 .3em; border-radius: 3px; }}
 table {{ border-collapse: collapse; }}
+nav.toc {{ background: #f6f6f6; padding: .6em 1.2em; border-radius: 4px; }}
+nav.toc p {{ font-weight: bold; margin: 0; }}
+nav.toc ul {{ margin: .3em 0; padding-left: 1.2em; }}
 th, td {{ border: 1px solid #ccc; padding: .3em .6em; text-align: left; vertical-align: top; }}
 </style>
 </head>
@@ -50,7 +55,14 @@ def main(guide_path, out_path):
     with open(guide_path, encoding="utf-8") as guide:
         text = guide.read()
     title = text.splitlines()[0].lstrip("# ").strip()
-    body = markdown.markdown(text, extensions=["tables", "sane_lists"])
+    # Headings get ids from their own (Japanese) words, so that the links
+    # of the table read as what they point at.
+    converter = markdown.Markdown(
+        extensions=["tables", "sane_lists",
+                    TocExtension(toc_depth="2-2", slugify=slugify_unicode)])
+    body = converter.convert(text)
+    contents = '<nav class="toc">\n<p>目次</p>\n' + converter.toc + "</nav>\n"
+    body = body.replace("</h1>", "</h1>\n" + contents, 1)
     body = embed_images(body, os.path.dirname(guide_path))
     with open(out_path, "w", encoding="utf-8", newline="\r\n") as out:
         out.write(PAGE.format(title=title, body=body))

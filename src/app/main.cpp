@@ -38,8 +38,7 @@ int Run(HINSTANCE instance, int show_command) {
   Win32ProcessStarter process;
   Win32Files files;
   Win32SystemCalls system;
-  Win32Dialogs dialogs(window.hwnd(), {texts::kMessageTitle, texts::kButtonYes, texts::kButtonNo,
-                                       texts::kButtonCancel});
+  Win32Dialogs dialogs(window.hwnd(), {texts::kMessageTitle});
   Platform platform{window.search_button(),
                     window.mail_pane(),
                     window.keyword_list(),

@@ -23,6 +23,9 @@ class Dialogs {
   // Offers the choices; the index of the one taken, or kCancelled when the
   // user closed the question without choosing.
   virtual int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) = 0;
+  // A yes-or-no question, answered with the system's own Yes and No
+  // buttons; true for yes. Closing it answers no.
+  virtual bool Ask(const UserMessage& question) = 0;
 };
 
 }  // namespace vorenta

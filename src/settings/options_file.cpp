@@ -27,6 +27,7 @@ constexpr OptionKey kKeys[] = {
     {"AlwaysOnTop", &Options::always_on_top, true},
     {"RememberPlacement", &Options::remember_placement, true},
     {"HtmlLinks", &Options::html_links},
+    {"DefaultBrowser", &Options::default_browser},
 };
 
 std::optional<bool> ParseFlag(std::string_view value) {

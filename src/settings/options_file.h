@@ -8,8 +8,9 @@
 // unknown key or a value that is not a yes or no gives the default for what
 // it concerns. Writing keeps every line it does not own exactly as it was
 // (keys of later versions, comments), changes the value of the keys it owns
-// in place and appends those it misses; a key added after the first three
-// only once it differs from its default.
+// in place and appends those it misses. A key added in a later version is
+// appended only once its value differs from the default, so that the file
+// of a user who never touched it stays as it was.
 
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ struct Options {
   // Enter and text drops paste an HTML mail with its link addresses, as
   // Ctrl+V does.
   bool html_links = false;
+  // Sender pages open in the user's default browser rather than through
+  // Internet Explorer's command line.
+  bool default_browser = false;
 
   bool operator==(const Options&) const = default;
 };

@@ -57,6 +57,8 @@ class ListBox : public Control {
   virtual bool IsSelected(int index) const = 0;
   // Every item becomes selected, in one go.
   virtual void SelectAll() = 0;
+  // No item stays selected, in one go; the current item stays current.
+  virtual void DeselectAll() = 0;
   // The indexes of the selected items, ascending.
   virtual std::vector<int> SelectedIndexes() const = 0;
 

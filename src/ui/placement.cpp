@@ -66,11 +66,30 @@ std::optional<Placement> PlaceSavedWindow(const std::optional<GeometryValues>& s
   return AtDefaultPlace(window.width, window.height, default_place);
 }
 
-void PlaceAsSaved(MainWindow& window, const std::optional<GeometryValues>& saved) {
+bool PlaceAsSaved(MainWindow& window, const std::optional<GeometryValues>& saved) {
   const DefaultPlace default_place{window.CurrentMonitor(), window.Left(), window.Top()};
   const std::optional<Placement> placement =
       PlaceSavedWindow(saved, window.Monitors(), default_place);
   if (placement) window.Place(placement->monitor, placement->outer);
+  return placement.has_value();
+}
+
+std::optional<TwipsRect> FittedToWorkArea(const TwipsRect& outer, const TwipsRect& work_area) {
+  // A monitor that could not be described has no work area to fit.
+  if (!(work_area.width > 0) || !(work_area.height > 0) || Contains(work_area, outer)) {
+    return std::nullopt;
+  }
+  const Placement fitted =
+      AtDefaultPlace(outer.width, outer.height, {Monitor{0, work_area}, outer.left, outer.top});
+  return fitted.outer;
+}
+
+void FitToWorkArea(MainWindow& window) {
+  const Monitor monitor = window.CurrentMonitor();
+  const TwipsRect outer{window.Left(), window.Top(), window.OuterWidth(), window.OuterHeight()};
+  if (const auto fitted = FittedToWorkArea(outer, monitor.work_area)) {
+    window.Place(monitor, *fitted);
+  }
 }
 
 }  // namespace vorenta

@@ -44,7 +44,17 @@ std::optional<Placement> PlaceSavedWindow(const std::optional<GeometryValues>& s
                                           const std::vector<Monitor>& monitors,
                                           const DefaultPlace& default_place);
 
-// Applies PlaceSavedWindow to the window, which is at its default place.
-void PlaceAsSaved(MainWindow& window, const std::optional<GeometryValues>& saved);
+// Applies PlaceSavedWindow to the window, which is at its default place;
+// false when it left the window there.
+bool PlaceAsSaved(MainWindow& window, const std::optional<GeometryValues>& saved);
+
+// A window larger than the work area, or reaching past it, made to fit it:
+// as large as the work area at most (never below the window's minimum),
+// moved inside. nullopt when it fits already.
+std::optional<TwipsRect> FittedToWorkArea(const TwipsRect& outer, const TwipsRect& work_area);
+
+// Applies FittedToWorkArea to the window on its monitor: at a high DPI the
+// design size may be taller than a small screen.
+void FitToWorkArea(MainWindow& window);
 
 }  // namespace vorenta

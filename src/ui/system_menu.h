@@ -18,6 +18,7 @@ enum class MenuCommand {
   kRememberPlacement,
   kHtmlLinks,
   kAbout,
+  kDefaultBrowser,
 };
 
 // The command's id in the system menu: below the system's own commands

@@ -11,11 +11,8 @@
 
 namespace vorenta::texts {
 
-// The caption of every message box, and the names of its standard buttons.
+// The caption of every message box.
 extern const char16_t kMessageTitle[];
-extern const char16_t kButtonYes[];
-extern const char16_t kButtonNo[];
-extern const char16_t kButtonCancel[];
 
 // The window's system menu. A tab separates an entry from its key.
 extern const char16_t kMenuTogglePanel[];
@@ -85,12 +82,26 @@ UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
                             const std::u16string& system_text);
 UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes);
 
-// A sender row was added to the user's sender file.
+// Asked before a sender row is added to the user's sender file.
+UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u16string& page);
+// A sender row was added to the user's sender file; how to take it back.
 UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,
                              const std::u16string& path);
 // The first lines of a new sender file (each becomes a comment line).
 extern const char16_t kSenderFileHeader[];
 
 UserMessage About(const std::u16string& version, const std::u16string& folder);
+
+// The mail pane: the hint it draws while it holds no mail, and the entries
+// of its right-click menu. A tab separates an entry from its key.
+extern const char16_t kHintMailPane[];
+extern const char16_t kMenuPaste[];
+extern const char16_t kMenuPanePasteWithLinks[];
+extern const char16_t kMenuPaneCopyLines[];
+extern const char16_t kMenuSelectAll[];
+extern const char16_t kMenuClearSelection[];
+
+// The system menu's option for sender pages.
+extern const char16_t kMenuDefaultBrowser[];
 
 }  // namespace vorenta::texts

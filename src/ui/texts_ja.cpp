@@ -2,12 +2,13 @@
 
 #include "ui/texts.h"
 
+#include "settings/options_file.h"
+#include "settings/sender_file.h"
+#include "settings/settings_store.h"
+
 namespace vorenta::texts {
 
 const char16_t kMessageTitle[] = u"Vorenta";
-const char16_t kButtonYes[] = u"はい";
-const char16_t kButtonNo[] = u"いいえ";
-const char16_t kButtonCancel[] = u"キャンセル";
 
 const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&K)\tShift+F10";
 const char16_t kMenuRemoveKeyword[] = u"選んだキーワードを削除(&D)\tDelete";
@@ -26,7 +27,8 @@ const char16_t kNameMailPane[] = u"メール";
 const char16_t kNameKeywordList[] = u"キーワード一覧";
 const char16_t kNameUrlBox[] = u"URL";
 const char16_t kNameKeywordBox[] = u"キーワード入力";
-const char16_t kCueKeywordBox[] = u"キーワードを入力して Enter";
+// The box is narrow: the hint must fit it whole at every DPI.
+const char16_t kCueKeywordBox[] = u"Enter で追加";
 const char16_t kCueUrlBox[] = u"行をクリックすると URL がここに入ります";
 
 std::u16string FailureReason(std::uint32_t error, const std::u16string& system_text) {
@@ -38,8 +40,7 @@ std::u16string FailureReason(std::uint32_t error, const std::u16string& system_t
 }
 
 const char16_t kChoiceSaveAgain[] = u"もう一度保存する";
-const char16_t kChoiceCloseWithoutSaving[] =
-    u"保存せずに閉じる\n今回追加・削除したキーワードは失われます";
+const char16_t kChoiceCloseWithoutSaving[] = u"保存せずに閉じる";
 const char16_t kChoiceDoNotClose[] = u"閉じない";
 const char16_t kChoiceRetry[] = u"再試行";
 const char16_t kChoiceContinue[] = u"このまま続ける";
@@ -79,10 +80,12 @@ std::u16string SaveAdvice(std::uint32_t error) {
     return u"ディスクの空きが足りません。不要なファイルを削除して空きを作ってから、"
            u"もう一度操作してください。";
   }
-  return u"Vorenta.exe "
-         u"を、書き込みのできるフォルダー（たとえば「ドキュメント」の中に作ったフォルダー）"
-         u"に移してから起動し直してください。キーワードのファイル SMdata1.dat "
-         u"も一緒に移してください。";
+  // Broken by hand where the phrases end: a narrow message box would break
+  // inside them.
+  return u"Vorenta のフォルダーを中のファイルごと、\n"
+         u"「ドキュメント」の中などの\n"
+         u"書き込みのできるフォルダーに移してから、\n"
+         u"起動し直してください。";
 }
 
 UserMessage KeywordsNotSaved(const SaveFailure& failure) {
@@ -92,7 +95,7 @@ UserMessage KeywordsNotSaved(const SaveFailure& failure) {
 
 UserMessage OptionsNotSaved(const SaveFailure& failure) {
   return SaveFailed(u"設定を保存できませんでした。", failure,
-                    u"\n\n設定は、このまま閉じるまで有効です。");
+                    u"\n\n変えた設定は、次に起動すると元に戻ります。");
 }
 
 UserMessage SendersNotSaved(const SaveFailure& failure) {
@@ -100,9 +103,9 @@ UserMessage SendersNotSaved(const SaveFailure& failure) {
 }
 
 UserMessage UnreadableKeywordFileKept(const std::u16string& path, const std::u16string& kept_as) {
-  return {u"読み取れなかったキーワードのファイルを別の名前で残しました。",
-          u"起動したときに読み取れなかったファイル、または文字化けしていたファイルを、"
-          u"上書きする前に次の名前でコピーしました。\n\n元のファイル: " +
+  return {u"キーワードのファイルの控えを残しました。",
+          u"起動したときに読み取れなかった（または文字化けしていた）ファイルを、"
+          u"上書きする前にコピーしました。\n\n元のファイル: " +
               path + u"\n残したファイル: " + kept_as +
               u"\n\nそのキーワードを戻すには、残したファイルをメモ帳で開き、"
               u"必要なキーワードをキーワード一覧に入力し直してください。",
@@ -136,11 +139,8 @@ UserMessage KeywordsRecovered(const std::u16string& path, const std::u16string& 
 }
 
 UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure) {
-  return {u"キーワードの変更がまだ保存されていません。",
-          Details(failure) +
-              u"\n\n保存せずに閉じると、"
-              u"今回追加・削除したキーワードは"
-              u"失われます。" +
+  return {u"キーワードを保存できていません。",
+          Details(failure) + u"\n\n保存せずに閉じると、今回の追加・削除は失われます。" +
               // Saving again helps only once the cause is gone.
               (HeldByAnotherProgram(failure.error) || DiskFull(failure.error)
                    ? u"\n\n" + SaveAdvice(failure.error)
@@ -180,23 +180,50 @@ UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes
           /*warning=*/true};
 }
 
+UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u16string& page) {
+  return {u"この差出人を登録しますか？",
+          u"差出人: " + sender + u"\n新着ページ: " + page +
+              u"\n\n登録すると、［検索］の Shift+右クリックで\nこのページが開くようになります。"};
+}
+
 UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,
                              const std::u16string& path) {
   return {u"差出人を登録しました。",
-          u"差出人: " + sender + u"\n新着ページ: " + page + u"\n\n登録先: " + path};
+          u"差出人: " + sender + u"\n新着ページ: " + page + u"\n\n登録先: " + path +
+              u"\n\n取り消すには、このファイルをメモ帳で開いて\n「" + sender +
+              u"」で始まる行を消し、\n保存してから Vorenta を起動し直してください。"};
 }
 
+// Each line becomes a comment line of the file: it must read well after "# ".
 const char16_t kSenderFileHeader[] =
-    u"Vorenta の差出人ファイルです。"
+    u"Vorenta に登録した差出人の一覧です。\n"
     u"1 行に 1 件、差出人、タブ、新着ページのアドレスの順に書きます。\n"
     u"差出人は、メールの 1 行目の 7 文字目から行の終わりまでです"
     u"（大文字と小文字は区別します）。\n"
     u"アドレスは http:// か https:// で始まり、空白や \" を含まないものだけが使われます。\n"
-    u"# で始まる行と空の行は読み飛ばします。";
+    u"この説明のように先頭が # の行と、空の行は読み飛ばします。";
 
 UserMessage About(const std::u16string& version, const std::u16string& folder) {
+  const std::u16string files[][2] = {
+      {kKeywordFileName, u"キーワード"},
+      {kGeometryFileName, u"ウィンドウの位置とサイズ"},
+      {kOptionsFileName, u"メニューで変えた設定"},
+      {kSenderFileName, u"登録した差出人"},
+  };
+  std::u16string list;
+  for (const auto& [name, what] : files) list += u"\n" + name + u"（" + what + u"）";
   return {u"Vorenta バージョン " + version,
-          u"キーワードと設定のファイルは、次のフォルダーにあります。\n" + folder};
+          u"次のファイルを、このフォルダーに保存します。\n" + folder + u"\n" + list};
 }
+
+const char16_t kHintMailPane[] =
+    u"メールをコピーしてから、ここをクリックして Enter（または Ctrl+V）";
+const char16_t kMenuPaste[] = u"貼り付け(&P)\tEnter";
+const char16_t kMenuPanePasteWithLinks[] = u"リンク先付きで貼り付け(&L)\tCtrl+V";
+const char16_t kMenuPaneCopyLines[] = u"選んだ行をコピー(&C)\tCtrl+C";
+const char16_t kMenuSelectAll[] = u"すべて選択(&A)\tCtrl+A";
+const char16_t kMenuClearSelection[] = u"選択を解除(&N)\tEsc";
+
+const char16_t kMenuDefaultBrowser[] = u"新着ページを既定のブラウザーで開く(&B)";
 
 }  // namespace vorenta::texts

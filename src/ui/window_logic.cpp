@@ -21,6 +21,7 @@ void WindowLogic::ShowMail(std::u16string_view mail_text) {
   MailLineReader lines(mail_text);
   p_.mail_pane.ReplaceItems(lines);
   highlighter_ = KeywordMatcher();
+  address_from_mail_.clear();
 }
 
 const KeywordMatcher& WindowLogic::PositionMatcher() const {
@@ -67,11 +68,17 @@ void WindowLogic::OnMailLineClick() {
       ExtractUrl(p_.mail_pane.ItemText(p_.mail_pane.CurrentIndex()), url_chars_);
   if (url.empty()) return;
   p_.address_box.SetText(url);
+  address_from_mail_ = p_.address_box.Text();
   p_.clipboard.Clear();
   p_.clipboard.SetText(p_.address_box.Text());
 }
 
 void WindowLogic::OnMailPaneKey(int key_code, int shift) {
+  if (key_code == kKeyEscape && shift == 0) {
+    // The only way back from a selection short of pasting the mail again.
+    p_.mail_pane.DeselectAll();
+    return;
+  }
   if (key_code == kKeyEnter) {
     if (options_.html_links) {
       PasteWithLinks();
@@ -163,13 +170,13 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
       {MenuCommand::kPasteWithLinks, texts::kMenuPasteWithLinks},
       {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
        !user_senders_.PageFor(p_.mail_pane.ItemText(0)).empty()},
-      {MenuCommand::kRegisterSender, texts::kMenuRegisterSender,
-       user_senders_.CanRegister(p_.mail_pane.ItemText(0), p_.address_box.Text())},
+      {MenuCommand::kRegisterSender, texts::kMenuRegisterSender, SenderRegistrable()},
       {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
       {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
        options_.remember_placement},
       {MenuCommand::kHtmlLinks, texts::kMenuHtmlLinks, true, options_.html_links},
+      {MenuCommand::kDefaultBrowser, texts::kMenuDefaultBrowser, true, options_.default_browser},
       {MenuCommand::kAbout, texts::kMenuAbout, true, false, true},
   };
 }
@@ -193,7 +200,7 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
       OpenSenderPage();
       return;
     case MenuCommand::kRegisterSender:
-      user_senders_.Register(p_.mail_pane.ItemText(0), p_.address_box.Text());
+      RegisterSender();
       return;
     case MenuCommand::kFuzzySearch:
       options.fuzzy_search = !options.fuzzy_search;
@@ -211,6 +218,10 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
       return;
     case MenuCommand::kHtmlLinks:
       options.html_links = !options.html_links;
+      ChangeOptions(options);
+      return;
+    case MenuCommand::kDefaultBrowser:
+      options.default_browser = !options.default_browser;
       ChangeOptions(options);
       return;
     case MenuCommand::kAbout:
@@ -268,6 +279,10 @@ void WindowLogic::ToggleKeywordPanel() {
 void WindowLogic::OpenSenderPage() {
   const std::u16string page = user_senders_.PageFor(p_.mail_pane.ItemText(0));
   if (page.empty()) return;
+  if (options_.default_browser) {
+    p_.process.OpenWithDefaultBrowser(page);
+    return;
+  }
   // Internet Explorer is gone from current Windows: fall back to the
   // user's browser rather than doing nothing.
   if (!p_.process.Start(BrowserCommandLine(page), kShowNoActivate)) {

@@ -11,6 +11,7 @@
 #include "settings/options_file.h"
 #include "settings/settings_store.h"
 #include "ui/keyword_saving.h"
+#include "ui/mail_pane_menu.h"
 #include "ui/platform.h"
 #include "ui/system_menu.h"
 #include "ui/user_senders.h"
@@ -18,6 +19,7 @@
 namespace vorenta {
 
 inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyDelete = 46;
 inline constexpr int kKeyA = 65;
 inline constexpr int kKeyC = 67;
@@ -62,6 +64,13 @@ class WindowLogic {
   std::vector<MenuItem> SystemMenu() const;
   void RunMenuCommand(MenuCommand command);
 
+  // What the mail pane draws while it holds no mail; empty once it holds
+  // lines (see window_logic_mail_pane.cpp).
+  std::u16string_view MailPaneHint() const;
+  // The mail pane's own menu as it stands now, and its commands.
+  std::vector<MailPaneMenuItem> MailPaneMenu() const;
+  void RunMailPaneCommand(MailPaneCommand command);
+
   // The lines the drag and Ctrl+C carry: the selected ones, joined by CR LF.
   std::u16string SelectedLinesText() const;
 
@@ -101,6 +110,11 @@ class WindowLogic {
   void ChangeOptions(const Options& options);
   void ShowAbout();
   const KeywordMatcher& PositionMatcher() const;
+  // Registering a sender (see window_logic_senders.cpp): only with an
+  // address a click took from the mail now shown, and only once the user
+  // said yes.
+  bool SenderRegistrable() const;
+  void RegisterSender();
 
   Platform& p_;
   SettingsStore& settings_;
@@ -114,6 +128,9 @@ class WindowLogic {
   mutable std::optional<KeywordMatcher> position_matcher_;
   mutable bool position_fold_ = false;
   KeywordMatcher highlighter_;
+  // The address the last line click put in the address box, since the
+  // mail now shown arrived; empty before.
+  std::u16string address_from_mail_;
 };
 
 }  // namespace vorenta

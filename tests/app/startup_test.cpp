@@ -82,6 +82,19 @@ TEST_F(Startup, LoadReadsKeywordsFillsTheUrlTableAndGoesOnTop) {
   EXPECT_FALSE(logic.KeywordsEdited());
 }
 
+TEST_F(Startup, AWindowTooLargeForItsMonitorIsFittedUnlessItsSavedPlaceIsUsed) {
+  // 1024 x 480 pixels at 96 DPI: lower than the design window.
+  memory.window.SetMonitors({{1, {0, 0, 15360, 7200}}});
+  Load();
+  EXPECT_EQ(memory.window.placed(), (std::vector<TwipsRect>{{0, 0, 8685, 7200}}));
+
+  // Half below the bottom edge, its grip on the screen: taken as saved.
+  memory.files.Put(u"C:\\Vorenta\\Vorenta.ini", "RememberPlacement=1\r\n");
+  memory.files.Put(kGeometryFile, " 8685 \r\n 8445 \r\n 300 \r\n 2500 \r\n");
+  Load();
+  EXPECT_EQ(memory.window.placed().back(), (TwipsRect{300, 2500, 8685, 8445}));
+}
+
 TEST_F(Startup, CloseWritesBothFiles) {
   Load();
   memory.keyword_box.SetText(u"セール");

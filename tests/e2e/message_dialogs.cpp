@@ -58,4 +58,14 @@ bool PressDialogButton(HWND dialog, const std::u16string& label) {
                       reinterpret_cast<LPARAM>(search.found)) != FALSE;
 }
 
+bool PopupMenuIsOpen(DWORD process_id) {
+  for (HWND menu = FindWindowW(L"#32768", nullptr); menu;
+       menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(menu, &owner);
+    if (owner == process_id && IsWindowVisible(menu)) return true;
+  }
+  return false;
+}
+
 }  // namespace vorenta_e2e

@@ -14,5 +14,7 @@ HWND FindDialogOf(DWORD process_id);
 std::u16string DialogText(HWND dialog);
 // Clicks the dialog's button whose text begins with `label`.
 bool PressDialogButton(HWND dialog, const std::u16string& label);
+// A menu of the process is open: the system menu or a context menu.
+bool PopupMenuIsOpen(DWORD process_id);
 
 }  // namespace vorenta_e2e

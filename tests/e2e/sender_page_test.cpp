@@ -104,7 +104,8 @@ TEST_F(SenderPage, OtherSendersAndOtherModifiersStartNothing) {
 }
 
 // Shops the user adds live in SMsenders.txt beside the program: read at
-// start, and one more row appended by the system menu's command.
+// start, and one more row appended by the system menu's command once the
+// user said yes.
 TEST_F(SenderPage, TheUsersSenderFileIsUsedAndTheMenuCommandAddsToIt) {
   const std::string file_start =
       "\xEF\xBB\xBF# user "
@@ -126,12 +127,26 @@ TEST_F(SenderPage, TheUsersSenderFileIsUsedAndTheMenuCommandAddsToIt) {
     return ControlText(vorenta.control(kAddressBox)) ==
            u"http://www.example.com/second/arrivals.html";
   }));
-  PostMessageW(vorenta.window(), WM_SYSCOMMAND,
-               vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);
+  // Asked first: no leaves the file as it was, yes appends the row.
   HWND dialog = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialogOf(vorenta.process_id())) != nullptr; }));
+  const auto ask = [&] {
+    PostMessageW(vorenta.window(), WM_SYSCOMMAND,
+                 vorenta::SystemMenuId(vorenta::MenuCommand::kRegisterSender), 0);
+    return WaitUntil([&] { return (dialog = FindDialogOf(vorenta.process_id())) != nullptr; });
+  };
+  ASSERT_TRUE(ask());
   EXPECT_NE(DialogText(dialog).find(u"mail@second-shop.example>"), std::u16string::npos)
       << Utf8(DialogText(dialog));
+  ASSERT_TRUE(PressDialogButton(dialog, u"いいえ"));
+  ASSERT_TRUE(WaitUntil([&] { return FindDialogOf(vorenta.process_id()) == nullptr; }));
+  EXPECT_EQ(ReadFileBytes(vorenta.PathOf(L"SMsenders.txt")), file_start);
+
+  ASSERT_TRUE(ask());
+  ASSERT_TRUE(PressDialogButton(dialog, u"はい"));
+  ASSERT_TRUE(WaitUntil([&] {
+    const HWND told = FindDialogOf(vorenta.process_id());
+    return told && told != dialog && (dialog = told);
+  }));
   ASSERT_TRUE(PressDialogButton(dialog, u"OK"));
   EXPECT_EQ(
       ReadFileBytes(vorenta.PathOf(L"SMsenders.txt")),

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "message_dialogs.h"
 #include "program_paths.h"
 #include "real_input.h"
+#include "screen_pixels.h"
 #include "support/html_format.h"
 #include "text_convert.h"
 #include "ui/system_menu.h"
@@ -76,6 +78,32 @@ DWORD ProcessOf(HWND window) {
 HWND OpenPopupMenu() {
   HWND menu = FindWindowW(L"#32768", nullptr);
   return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// The screen row of the menu's last separator, or -1. Under Wine the system
+// menu ends with an entry of Wine's own, below that separator: the guide
+// shows Windows, so the picture stops above it.
+int LastSeparatorRow(HWND menu) {
+  const ScreenPixels shot = CaptureClient(menu);
+  if (shot.width < 10) return -1;
+  // The menu's background is the colour most of it has.
+  std::map<std::uint32_t, int> colours;
+  for (const std::uint32_t pixel : shot.pixels) ++colours[pixel];
+  const std::uint32_t background =
+      std::max_element(colours.begin(), colours.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first;
+  // A line across the menu: a row of text is never this full.
+  const int margin = shot.width / 10;
+  const auto across = [&](int y) {
+    int drawn = 0;
+    for (int x = margin; x < shot.width - margin; ++x) drawn += shot.At(x, y) != background;
+    return drawn * 10 >= (shot.width - 2 * margin) * 9;
+  };
+  int y = shot.height - 1;
+  while (y >= 0 && across(y)) --y;   // a frame at the bottom, if any
+  while (y >= 0 && !across(y)) --y;  // the last entry
+  return y >= 0 ? ClientToScreenPoint(menu, 0, y).y : -1;
 }
 
 bool Paste(HWND window, const std::u16string& mail) {
@@ -148,6 +176,8 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
              const std::u16string& button, RECT& shot) {
   bool ok = false;
   HWND popup = nullptr;
+  // A screen row the picture ends above, or -1.
+  int cut_below = -1;
   if (step == L"paste") {
     ok = Paste(window, mail);
   } else if (step == L"paste-html") {
@@ -156,15 +186,31 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     ok = CopyFirstAddress(window);
   } else if (step == L"panel") {
     ok = AddKeywords(window, keywords);
+  } else if (step == L"open-panel") {
+    if (!IsWindowVisible(GetDlgItem(window, kKeywordBox))) ToggleKeywordPanel(window);
+    ok = WaitUntil([&] { return IsWindowVisible(GetDlgItem(window, kKeywordBox)) != FALSE; }) ||
+         Fail("the keyword panel did not open");
   } else if (step == L"search") {
     Search(window);
     ok = WaitUntil([&] { return !SelectedIndexes(GetDlgItem(window, kMailPane)).empty(); }) ||
          Fail("the search selected nothing");
+  } else if (step == L"start") {
+    ok = true;
   } else if (step == L"system-menu") {
     SetForegroundWindow(window);
     PressKey(VK_SPACE, kAlt);
     ok = WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }) ||
          Fail("the system menu did not open");
+    PumpFor(std::chrono::milliseconds(500));
+    cut_below = popup ? LastSeparatorRow(popup) : -1;
+  } else if (step == L"pane-menu") {
+    SetForegroundWindow(window);
+    const HWND pane = GetDlgItem(window, kMailPane);
+    RECT client{};
+    GetClientRect(pane, &client);
+    Click(ClientToScreenPoint(pane, client.right / 3, client.bottom / 4), MouseButton::kRight);
+    ok = WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }) ||
+         Fail("the mail pane's menu did not open");
   } else if (step == L"close-menu") {
     PressKey(VK_ESCAPE);
     ok = WaitUntil([&] { return OpenPopupMenu() == nullptr; }) || Fail("the menu stayed open");
@@ -200,8 +246,11 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     PumpFor(std::chrono::milliseconds(500));
     return ok;
   } else if (step == L"close-message") {
-    HWND dialog = FindDialogOf(ProcessOf(window));
-    ok = (dialog && PressDialogButton(dialog, u"OK") &&
+    // The message may follow a question the step before answered.
+    ok = (WaitUntil([&] {
+            const HWND dialog = FindDialogOf(ProcessOf(window));
+            return dialog && PressDialogButton(dialog, u"OK");
+          }) &&
           WaitUntil([&] { return FindDialogOf(ProcessOf(window)) == nullptr; })) ||
          Fail("the message did not close");
   } else {
@@ -213,6 +262,7 @@ bool RunStep(HWND window, const std::wstring& step, const std::u16string& mail,
     GetWindowRect(popup, &popup_rect);
     UnionRect(&shot, &shot, &popup_rect);
   }
+  if (cut_below > shot.top) shot.bottom = cut_below;
   // Let the last repaint reach the screen before anyone looks.
   PumpFor(std::chrono::milliseconds(500));
   return ok;

@@ -62,19 +62,25 @@ TEST(OptionsFileWrite, AKeyGivenTwiceKeepsOneLine) {
             "FuzzySearch=1\r\nAlwaysOnTop=1\r\nRememberPlacement=0\r\n");
 }
 
-TEST(OptionsFileWrite, ALaterKeyIsWrittenOnlyOnceItLeavesItsDefault) {
-  Options options{true, true, false};
-  const std::string before = WriteOptionsFile(options, "");
-  options.html_links = true;
-  const std::string with_links = WriteOptionsFile(options, before);
-  EXPECT_EQ(with_links, before + "HtmlLinks=1\r\n");
-  options.html_links = false;
-  EXPECT_EQ(WriteOptionsFile(options, with_links), before + "HtmlLinks=0\r\n");
+TEST(OptionsFileWrite, ALaterKeyIsWrittenOnlyOnceSwitchedOnThenKeptInPlace) {
+  for (bool Options::*later : {&Options::html_links, &Options::default_browser}) {
+    Options on;
+    on.*later = true;
+    const std::string three_keys = WriteOptionsFile(Options{}, "");
+    const std::string switched_on = WriteOptionsFile(on, three_keys);
+    ASSERT_EQ(switched_on.substr(0, three_keys.size()), three_keys);
+    const std::string key = switched_on.substr(three_keys.size());
+    EXPECT_EQ(key.substr(key.size() - 4), "=1\r\n");
+    EXPECT_TRUE(ReadOptionsFile(switched_on).*later);
+    EXPECT_EQ(WriteOptionsFile(Options{}, switched_on),
+              three_keys + key.substr(0, key.size() - 4) + "=0\r\n");
+  }
 }
 
 TEST(OptionsFileWrite, WhatIsWrittenReadsBack) {
-  for (int bits = 0; bits < 16; ++bits) {
-    const Options options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+  for (int bits = 0; bits < 32; ++bits) {
+    const Options options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0,
+                          (bits & 16) != 0};
     EXPECT_EQ(ReadOptionsFile(WriteOptionsFile(options, "Other=1\n")), options) << bits;
   }
 }

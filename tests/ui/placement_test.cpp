@@ -94,5 +94,14 @@ TEST(Placement, TheDefaultPlaceIsPulledBackSoThatTheWindowStaysOnItsMonitor) {
   EXPECT_EQ(placed->outer, (TwipsRect{28800 + 15360 - 8685, 11520 - 8445, 8685, 8445}));
 }
 
+TEST(Placement, AWindowThatDoesNotFitItsWorkAreaIsMadeToFit) {
+  // The design window at 192 DPI where the system put it on a 1280 x 1024
+  // pixel screen, and on a screen smaller than the minimum size.
+  const TwipsRect design{390, 390, 8685, 8445};
+  EXPECT_EQ(FittedToWorkArea(design, {0, 0, 9600, 9000}), std::nullopt);
+  EXPECT_EQ(FittedToWorkArea(design, {0, 0, 9600, 7380}), (TwipsRect{390, 0, 8685, 7380}));
+  EXPECT_EQ(FittedToWorkArea(design, {0, 0, 3000, 1500}), (TwipsRect{0, 0, 3300, 1850}));
+}
+
 }  // namespace
 }  // namespace vorenta

@@ -31,6 +31,15 @@ TEST_F(SenderPage, MissingBrowserFallsBackToTheDefaultBrowser) {
             std::vector<std::u16string>{std::u16string(SenderPages()[0].page)});
 }
 
+TEST_F(SenderPage, TheDefaultBrowserOptionOpensThePageThereInstead) {
+  PasteFromRow(0);
+  logic.RunMenuCommand(MenuCommand::kDefaultBrowser);
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
+  EXPECT_EQ(memory.process.opened(),
+            std::vector<std::u16string>{std::u16string(SenderPages()[0].page)});
+  EXPECT_TRUE(memory.process.started().empty());
+}
+
 TEST_F(SenderPage, OtherButtonsAndModifiersOpenNothing) {
   PasteFromRow(0);
   for (int shift : {kShiftMask | kCtrlMask, kShiftMask | kAltMask, kCtrlMask, kAltMask}) {

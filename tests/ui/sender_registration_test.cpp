@@ -1,5 +1,5 @@
 // The system menu's "register this sender": when it is offered, what it
-// writes to the sender file, and what the user is told.
+// asks, what it writes to the sender file, and what the user is told.
 
 #include <string>
 
@@ -24,9 +24,18 @@ class SenderRegistration : public WindowLogicTest {
     return false;
   }
 
+  // The page reaches the address box as a click on the mail's line takes
+  // it; a page no click can take is typed in by hand.
   void Show(const std::u16string& first_line, const std::u16string& page) {
-    Paste(first_line + u"\r\n本文\r\n");
-    memory.address_box.SetText(page);
+    Paste(first_line + u"\r\n" + page + u"\r\n本文\r\n");
+    ClickLine(1);
+    if (memory.address_box.Text() != page) memory.address_box.SetText(page);
+  }
+
+  // The command, and yes to its question.
+  void Register() {
+    memory.dialogs.AnswerNext(MemoryDialogs::kYes);
+    logic.RunMenuCommand(MenuCommand::kRegisterSender);
   }
 
   bool Contains(const std::u16string& text, const std::u16string& part) const {
@@ -51,6 +60,7 @@ TEST_F(SenderRegistration, IsOfferedOnlyForAnUnknownStorableSenderAndASafePage) 
       {"a known sender's new row would never be reached", known, kPage, false},
       {"a new sender and a safe page", kNewSender, kPage, true},
   };
+  memory.dialogs.AnswerNext(MemoryDialogs::kYes);
   for (const Case& c : cases) {
     Show(c.first_line, c.page);
     EXPECT_EQ(Offered(), c.offered) << c.why;
@@ -64,7 +74,7 @@ TEST_F(SenderRegistration, AppendsTheRowTellsItAndUsesItNowAndAfterARestart) {
   memory.files.Put(kSenderPath, "a@x.example>\thttp://x.example/\n");
   logic.LoadSenders();
   Show(kNewSender, kPage);
-  logic.RunMenuCommand(MenuCommand::kRegisterSender);
+  Register();
 
   EXPECT_EQ(memory.files.Content(kSenderPath),
             "a@x.example>\thttp://x.example/\n"
@@ -93,7 +103,7 @@ TEST_F(SenderRegistration, AppendsTheRowTellsItAndUsesItNowAndAfterARestart) {
 
 TEST_F(SenderRegistration, ANewFileExplainsItselfAndReadsBack) {
   Show(kNewSender, kPage);
-  logic.RunMenuCommand(MenuCommand::kRegisterSender);
+  Register();
   const std::string bytes = memory.files.Content(kSenderPath).value_or("");
   EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF# ")) << bytes;
   EXPECT_TRUE(
@@ -106,7 +116,7 @@ TEST_F(SenderRegistration, ANewFileExplainsItselfAndReadsBack) {
 TEST_F(SenderRegistration, AFailedSaveIsToldAndRegistersNothing) {
   memory.files.SetReplaceFails(kSenderPath, true);
   Show(kNewSender, kPage);
-  logic.RunMenuCommand(MenuCommand::kRegisterSender);
+  Register();
   ASSERT_EQ(memory.dialogs.shown().size(), 1u);
   const UserMessage& told = memory.dialogs.shown()[0].message;
   EXPECT_TRUE(told.warning);
@@ -123,10 +133,33 @@ TEST_F(SenderRegistration, AFileThatCannotBeReadIsNeitherUsedNorReplaced) {
   logic.LoadSenders();
   EXPECT_TRUE(logic.user_senders().rows().empty());
   Show(kNewSender, kPage);
-  logic.RunMenuCommand(MenuCommand::kRegisterSender);
+  Register();
   EXPECT_EQ(memory.files.ReplaceCalls(kSenderPath), 0);
   ASSERT_EQ(memory.dialogs.shown().size(), 1u);
   EXPECT_TRUE(memory.dialogs.shown()[0].message.warning);
+}
+
+TEST_F(SenderRegistration, IsOfferedOnlyForAnAddressClickedInTheMailNowShown) {
+  Paste(kNewSender + u"\r\n本文\r\n");
+  memory.address_box.SetText(kPage);
+  EXPECT_FALSE(Offered()) << "typed by hand";
+  Show(kNewSender, kPage);
+  memory.address_box.SetText(kPage + u"other/");
+  EXPECT_FALSE(Offered()) << "clicked, then changed by hand";
+  Show(kNewSender, kPage);
+  Paste(u"From: info@other-shop.example>\r\n本文\r\n");
+  EXPECT_FALSE(Offered()) << "left from the mail before";
+}
+
+TEST_F(SenderRegistration, AsksWithTheSenderAndThePageAndNoSavesNothing) {
+  Show(kNewSender, kPage);
+  memory.dialogs.AnswerNext(MemoryDialogs::kNo);
+  logic.RunMenuCommand(MenuCommand::kRegisterSender);
+  ASSERT_EQ(memory.dialogs.asked().size(), 1u);
+  EXPECT_TRUE(Contains(memory.dialogs.asked()[0].details, u"news@new-shop.example>"));
+  EXPECT_TRUE(Contains(memory.dialogs.asked()[0].details, kPage));
+  EXPECT_FALSE(memory.files.Exists(kSenderPath));
+  EXPECT_TRUE(memory.dialogs.shown().empty());
 }
 
 }  // namespace

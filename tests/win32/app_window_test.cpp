@@ -50,6 +50,10 @@ class RecordingDialogs : public Dialogs {
     told.push_back(message.heading);
     return kCancelled;
   }
+  bool Ask(const UserMessage& question) override {
+    told.push_back(question.heading);
+    return false;
+  }
   std::vector<std::u16string> told;
 };
 

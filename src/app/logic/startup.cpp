@@ -56,7 +56,9 @@ void RunStartUp(WindowLogic& logic, SettingsStore& settings, const AnsiCodec& co
   logic.LoadOptions();
   logic.LoadSenders();
   // Before KeepOnTop shows the window, so that it does not jump.
-  if (logic.options().remember_placement) PlaceAsSaved(p.window, settings.LoadGeometry());
+  const bool placed =
+      logic.options().remember_placement && PlaceAsSaved(p.window, settings.LoadGeometry());
+  if (!placed) FitToWorkArea(p.window);
   // A user who turned "always on top" off gets an ordinary window.
   if (logic.options().always_on_top) KeepOnTop(p.system, p.window, 1);
 }

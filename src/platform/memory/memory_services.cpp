@@ -49,13 +49,22 @@ bool MemoryProcessStarter::OpenWithDefaultBrowser(const std::u16string& url) {
   return true;
 }
 
-int MemoryDialogs::Choose(const UserMessage& message, const std::vector<std::u16string>& choices) {
-  shown_.push_back({message, choices});
+int MemoryDialogs::NextAnswer() {
   if (on_question_) on_question_();
   if (answers_.empty()) return kCancelled;
   const int answer = answers_.front();
   answers_.erase(answers_.begin());
   return answer;
+}
+
+int MemoryDialogs::Choose(const UserMessage& message, const std::vector<std::u16string>& choices) {
+  shown_.push_back({message, choices});
+  return NextAnswer();
+}
+
+bool MemoryDialogs::Ask(const UserMessage& question) {
+  asked_.push_back(question);
+  return NextAnswer() == kYes;
 }
 
 std::int32_t MemorySystemCalls::SetWindowPos(std::intptr_t window, std::intptr_t insert_after,

@@ -72,16 +72,25 @@ class MemoryDialogs : public Dialogs {
 
   void Inform(const UserMessage& message) override { shown_.push_back({message, {}}); }
   int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
+  // Takes the next scripted answer too: kYes, or anything else for no.
+  bool Ask(const UserMessage& question) override;
 
+  static constexpr int kYes = 0;
+  static constexpr int kNo = 1;
   void AnswerNext(int choice) { answers_.push_back(choice); }
   // Runs while each question is shown, before it is answered: what the user
   // does meanwhile.
   void OnQuestion(std::function<void()> action) { on_question_ = std::move(action); }
   const std::vector<Shown>& shown() const { return shown_; }
+  // The yes-or-no questions, apart from what was shown.
+  const std::vector<UserMessage>& asked() const { return asked_; }
   void Forget() { shown_.clear(); }
 
  private:
+  int NextAnswer();
+
   std::vector<Shown> shown_;
+  std::vector<UserMessage> asked_;
   std::vector<int> answers_;
   std::function<void()> on_question_;
 };

@@ -185,4 +185,34 @@ class OleSession {
   bool ok_;
 };
 
+// A window's painting, from BeginPaint to EndPaint.
+class Painting {
+ public:
+  explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~Painting() { EndPaint(window_, &paint_); }
+  Painting(const Painting&) = delete;
+  Painting& operator=(const Painting&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// A menu made for one showing, destroyed with its items.
+class UniqueMenu {
+ public:
+  explicit UniqueMenu(HMENU menu) : menu_(menu) {}
+  ~UniqueMenu() {
+    if (menu_) DestroyMenu(menu_);
+  }
+  UniqueMenu(const UniqueMenu&) = delete;
+  UniqueMenu& operator=(const UniqueMenu&) = delete;
+  HMENU get() const { return menu_; }
+
+ private:
+  HMENU menu_;
+};
+
 }  // namespace vorenta

@@ -78,22 +78,43 @@ int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16s
       return index >= 0 && index < static_cast<int>(choices.size()) ? index : kCancelled;
     }
   }
-  // Without task dialogs: Yes, No and Cancel stand for the first three choices.
-  std::wstring text = Whole(message) + L"\r\n";
-  const std::u16string* const keys[] = {&words_.yes, &words_.no, &words_.cancel};
-  for (size_t i = 0; i < choices.size() && i < 3; ++i) {
+  // Without task dialogs each choice in turn is offered as a question.
+  for (size_t i = 0; i < choices.size(); ++i) {
     std::wstring label = ToWide(choices[i]);
     label = label.substr(0, label.find(L'\n'));
-    text += L"\r\n" + ToWide(*keys[i]) + L": " + label;
+    const std::wstring text = Whole(message) + L"\r\n\r\n\u2192 " + label;
+    switch (MessageBoxW(owner_, text.c_str(), title.c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
+      case IDYES:
+        return static_cast<int>(i);
+      case IDNO:
+        continue;
+      default:
+        return kCancelled;
+    }
   }
-  switch (MessageBoxW(owner_, text.c_str(), title.c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
-    case IDYES:
-      return 0;
-    case IDNO:
-      return choices.size() > 1 ? 1 : kCancelled;
-    default:
-      return choices.size() > 2 ? 2 : kCancelled;
+  return kCancelled;
+}
+
+bool Win32Dialogs::Ask(const UserMessage& question) {
+  const std::wstring title = ToWide(words_.title);
+  const std::wstring heading = ToWide(question.heading);
+  const std::wstring details = ToWide(question.details);
+  if (const auto task_dialog = TaskDialogFunction()) {
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof config;
+    config.hwndParent = owner_;
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.dwCommonButtons = TDCBF_YES_BUTTON | TDCBF_NO_BUTTON;
+    config.nDefaultButton = IDYES;
+    config.pszWindowTitle = title.c_str();
+    config.pszMainIcon = question.warning ? TD_WARNING_ICON : TD_INFORMATION_ICON;
+    config.pszMainInstruction = heading.c_str();
+    config.pszContent = details.c_str();
+    int pressed = 0;
+    if (SUCCEEDED(task_dialog(&config, &pressed, nullptr, nullptr))) return pressed == IDYES;
   }
+  return MessageBoxW(owner_, Whole(question).c_str(), title.c_str(),
+                     MB_YESNO | (question.warning ? MB_ICONWARNING : MB_ICONQUESTION)) == IDYES;
 }
 
 }  // namespace vorenta

@@ -11,11 +11,10 @@
 
 namespace vorenta {
 
-// The words dialogs need of their own, in the user's language.
+// The words dialogs need of their own, in the user's language; the
+// buttons' words are the system's.
 struct DialogWords {
   std::u16string title;
-  // Without task dialogs the first three choices become these buttons.
-  std::u16string yes, no, cancel;
 };
 
 class Win32Dialogs : public Dialogs {
@@ -24,6 +23,7 @@ class Win32Dialogs : public Dialogs {
 
   void Inform(const UserMessage& message) override;
   int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
+  bool Ask(const UserMessage& question) override;
 
  private:
   HWND owner_;

@@ -40,6 +40,11 @@ void MemoryListBox::SelectAll() {
   NoteChange();
 }
 
+void MemoryListBox::DeselectAll() {
+  selected_.assign(items_.size(), false);
+  NoteChange();
+}
+
 void MemoryListBox::ReplaceItems(LineSource& lines) {
   Clear();
   std::u16string_view line;

@@ -50,6 +50,7 @@ class MemoryListBox : public MemoryControl<ListBox> {
   // What a user's click does: the item becomes current.
   void SetCurrentIndex(int index) { current_ = index; }
   void SelectAll() override;
+  void DeselectAll() override;
   std::vector<int> SelectedIndexes() const override;
   void ReplaceItems(LineSource& lines) override;
   void SelectItems(const std::vector<int>& ascending) override;

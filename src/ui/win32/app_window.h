@@ -94,6 +94,12 @@ class AppWindow {
   void OnEndSession(bool ending);
   void OnDestroy();
 
+  // The empty mail pane's hint and the pane's own menu
+  // (app_window_mail_pane.cpp).
+  LRESULT PaintMailPane(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  void OnMailPaneSized(HWND hwnd);
+  void ShowMailPaneMenu(LPARAM at);
+
   LRESULT OnMailPaneButtonDown(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT OnMailPaneButtonUp(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   void DragSelectedLines();

@@ -37,6 +37,17 @@ LRESULT WantEnter(LPARAM l) {
 
 bool IsLineBreakChar(WPARAM w) { return w == L'\r' || w == L'\n'; }
 
+// Esc must reach the mail pane, which clears its selection with it, rather
+// than the dialog manager, which would turn it into a cancel command.
+LRESULT WantEscape(LPARAM l) {
+  const auto* message = reinterpret_cast<const MSG*>(l);
+  if (message && (message->message == WM_KEYDOWN || message->message == WM_CHAR) &&
+      message->wParam == VK_ESCAPE) {
+    return DLGC_WANTMESSAGE;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void AppWindow::TakeOverMessages(HWND control, WNDPROC& original) {
@@ -116,13 +127,13 @@ LRESULT AppWindow::HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM
 LRESULT AppWindow::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_GETDLGCODE:
-      return CallOriginal(hwnd, message, w, l) | WantEnter(l);
+      return CallOriginal(hwnd, message, w, l) | WantEnter(l) | WantEscape(l);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       logic_->OnMailPaneKey(static_cast<int>(w), KeyModifiers());
       [[fallthrough]];
     case WM_CHAR: {
-      if (message == WM_CHAR && IsLineBreakChar(w)) return 0;
+      if (message == WM_CHAR && (IsLineBreakChar(w) || w == VK_ESCAPE)) return 0;
       // Moving through the lines with the keys is a click on the new line.
       mail_pane_keyboard_ = true;
       const LRESULT result = CallOriginal(hwnd, message, w, l);
@@ -134,6 +145,14 @@ LRESULT AppWindow::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPAR
       return OnMailPaneButtonDown(hwnd, message, w, l);
     case WM_LBUTTONUP:
       return OnMailPaneButtonUp(hwnd, message, w, l);
+    case WM_PAINT:
+      return PaintMailPane(hwnd, message, w, l);
+    case WM_SIZE:
+      OnMailPaneSized(hwnd);
+      break;
+    case WM_CONTEXTMENU:
+      ShowMailPaneMenu(l);
+      return 0;
   }
   return CallOriginal(hwnd, message, w, l);
 }

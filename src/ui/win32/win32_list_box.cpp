@@ -160,6 +160,14 @@ void Win32ListBox::SelectAll() {
   if (AllowsManySelected()) SendMessageW(hwnd(), LB_SETSEL, TRUE, -1);
 }
 
+void Win32ListBox::DeselectAll() {
+  if (AllowsManySelected()) {
+    SendMessageW(hwnd(), LB_SETSEL, FALSE, -1);
+  } else {
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  }
+}
+
 std::vector<int> Win32ListBox::SelectedIndexes() const {
   if (!AllowsManySelected()) {
     const LRESULT current = SendMessageW(hwnd(), LB_GETCURSEL, 0, 0);

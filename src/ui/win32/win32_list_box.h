@@ -24,6 +24,7 @@ class Win32ListBox : public Win32Control<ListBox> {
   void SetSelected(int index) override;
   bool IsSelected(int index) const override;
   void SelectAll() override;
+  void DeselectAll() override;
   std::vector<int> SelectedIndexes() const override;
   // The control stays visible with its painting suspended: under Wine a
   // hidden list box fills ten times slower than one that does not redraw.
