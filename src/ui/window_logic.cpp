@@ -21,6 +21,8 @@ void WindowLogic::ShowMail(std::u16string_view mail_text) {
   MailLineReader lines(mail_text);
   p_.mail_pane.ReplaceItems(lines);
   highlighter_ = KeywordMatcher();
+  // A pasted mail's sender is named by its first line.
+  mail_sender_address_.clear();
 }
 
 const KeywordMatcher& WindowLogic::PositionMatcher() const {
@@ -162,9 +164,9 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
       {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.mail_pane.SelectedIndexes().empty()},
       {MenuCommand::kPasteWithLinks, texts::kMenuPasteWithLinks},
       {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
-       !user_senders_.PageFor(p_.mail_pane.ItemText(0)).empty()},
+       !user_senders_.PageFor(SenderKey()).empty()},
       {MenuCommand::kRegisterSender, texts::kMenuRegisterSender,
-       user_senders_.CanRegister(p_.mail_pane.ItemText(0), p_.address_box.Text())},
+       user_senders_.CanRegister(SenderKey(), p_.address_box.Text())},
       {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
       {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
@@ -193,7 +195,7 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
       OpenSenderPage();
       return;
     case MenuCommand::kRegisterSender:
-      user_senders_.Register(p_.mail_pane.ItemText(0), p_.address_box.Text());
+      user_senders_.Register(SenderKey(), p_.address_box.Text());
       return;
     case MenuCommand::kFuzzySearch:
       options.fuzzy_search = !options.fuzzy_search;
@@ -265,8 +267,13 @@ void WindowLogic::ToggleKeywordPanel() {
   }
 }
 
+std::u16string WindowLogic::SenderKey() const {
+  if (!mail_sender_address_.empty()) return mail_sender_address_ + u">";
+  return SenderKeyOf(p_.mail_pane.ItemText(0));
+}
+
 void WindowLogic::OpenSenderPage() {
-  const std::u16string page = user_senders_.PageFor(p_.mail_pane.ItemText(0));
+  const std::u16string page = user_senders_.PageFor(SenderKey());
   if (page.empty()) return;
   // Internet Explorer is gone from current Windows: fall back to the
   // user's browser rather than doing nothing.

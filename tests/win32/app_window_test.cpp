@@ -8,6 +8,7 @@
 
 #include "core/sender_pages.h"
 #include "platform/memory/memory_files.h"
+#include "platform/memory/memory_services.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_system_calls.h"
 #include "ui/win32/twips.h"
@@ -106,6 +107,7 @@ class AppWindowTest : public ::testing::Test {
   Win32SystemCalls system_;
   RecordingDialogs dialogs_;
   std::unique_ptr<AnsiCodec> codec_ = MakeSystemAnsiCodec();
+  MemoryOutlookItemFiles outlook_items_;
   SettingsStore settings_{files_, *codec_};
   std::unique_ptr<Platform> platform_;
   std::unique_ptr<WindowLogic> logic_;
