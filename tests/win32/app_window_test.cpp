@@ -69,7 +69,7 @@ class AppWindowTest : public ::testing::Test {
     platform_ = std::make_unique<Platform>(
         Platform{window_.search_button(), window_.mail_pane(), window_.keyword_list(),
                  window_.address_box(), window_.keyword_box(), window_.window(), *clipboard_,
-                 process_, files_, system_, dialogs_, *codec_});
+                 process_, files_, system_, dialogs_, outlook_items_, *codec_});
     logic_ = std::make_unique<WindowLogic>(*platform_, settings_);
     logic_->FillUrlChars();
     window_.Attach(*logic_, [this](bool) {

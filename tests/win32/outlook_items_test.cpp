@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../mail/lzfu_compressor.h"
+#include "core/mail_text.h"
 #include "mail/outlook_mail.h"
 #include "platform/win32/scoped_win32.h"
 
