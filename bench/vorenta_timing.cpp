@@ -9,6 +9,9 @@
 //   vorenta_timing --vorenta=PATH --html=40000 [--runs=N]  the same mail as
 //       text pasted with Enter and as HTML (its links behind the text) with
 //       Ctrl+V
+//   vorenta_timing --vorenta=PATH --eml=10 [--runs=N]  a mail file of about
+//       10 MB (base64 HTML and attached pictures) copied in Explorer and
+//       pasted with Ctrl+V
 //
 // A newsletter-like mail in which a third of the lines hold one of 20
 // keywords; the searches use those 20 keywords, or them and 480 others that
@@ -29,6 +32,7 @@
 #include "clipboard_text.h"
 #include "core/keyword_matcher.h"
 #include "core/mail_text.h"
+#include "file_bytes.h"
 #include "gestures.h"
 #include "mail/mail_file.h"
 #include "program_paths.h"
@@ -332,6 +336,71 @@ PasteTimes MeasureHtmlPaste(int lines, int runs) {
   return {Median(text_times), Median(html_times)};
 }
 
+// A newsletter as a mail file: its HTML in base64 and pictures attached,
+// about `megabytes` in all.
+std::string MakeEml(int megabytes) {
+  static const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  const auto base64 = [](const std::string& bytes) {
+    std::string out;
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+      const unsigned a = static_cast<unsigned char>(bytes[i]);
+      const unsigned b = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+      const unsigned c = i + 2 < bytes.size() ? static_cast<unsigned char>(bytes[i + 2]) : 0;
+      out += kBase64[a >> 2];
+      out += kBase64[((a & 3) << 4) | (b >> 4)];
+      out += i + 1 < bytes.size() ? kBase64[((b & 15) << 2) | (c >> 6)] : '=';
+      out += i + 2 < bytes.size() ? kBase64[c & 63] : '=';
+      if (out.size() % 78 == 76) out += "\r\n";
+    }
+    return out + "\r\n";
+  };
+  std::string html = "<html><body>" + MakeHtmlFragment(4000) + "</body></html>";
+  std::string eml =
+      "From: news@shop-aoba.example.jp\r\nSubject: sale\r\nMIME-Version: 1.0\r\n"
+      "Content-Type: multipart/mixed; boundary=\"m\"\r\n\r\n--m\r\n"
+      "Content-Type: text/html; charset=utf-8\r\nContent-Transfer-Encoding: base64\r\n\r\n" +
+      base64(html);
+  std::string picture(256 * 1024, '\0');
+  for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<char>(i * 2654435761u >> 13);
+  for (int i = 0; eml.size() < static_cast<size_t>(megabytes) << 20; ++i) {
+    eml += "--m\r\nContent-Type: image/jpeg\r\nContent-Disposition: attachment; filename=\"p" +
+           std::to_string(i) + ".jpg\"\r\nContent-Transfer-Encoding: base64\r\n\r\n" +
+           base64(picture);
+  }
+  return eml + "--m--\r\n";
+}
+
+// Ctrl+V of the mail file copied in Explorer, to the mail shown.
+double MeasureEmlPaste(int megabytes, int runs, size_t& eml_bytes) {
+  const std::string eml = MakeEml(megabytes);
+  eml_bytes = eml.size();
+  const auto codec = vorenta::MakeCodePage932Codec();
+  const int lines =
+      LineCount(vorenta::MailTextOfFile(vorenta::MailFileKind::kMimeMail, eml, *codec).text);
+  VorentaSession vorenta;
+  const std::wstring path = vorenta.PathOf(L"newsletter.eml");
+  if (!WriteFileBytes(path, eml)) return -1;
+  const HWND pane = vorenta.control(kMailPane);
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    if (!vorenta.BringToFront()) break;
+    RECT client{};
+    GetClientRect(pane, &client);
+    Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+    if (!SetClipboardText(u"")) break;
+    SendEnter();
+    if (TimeUntil(Clock::now(), [&] { return Ask(pane, LB_GETCOUNT) == 0; }) < 0) break;
+    if (!SetClipboardFiles({path})) break;
+    PumpFor(std::chrono::milliseconds(200));
+    const auto start = Clock::now();
+    SendCtrlV();
+    times.push_back(TimeUntil(start, [&] { return Ask(pane, LB_GETCOUNT) == lines; }));
+    std::fprintf(stderr, "  mail file of %zu bytes, %d lines: %.0f ms\n", eml.size(), lines,
+                 times.back());
+  }
+  return Median(times);
+}
+
 std::vector<int> ParseLines(const std::wstring& text) {
   std::vector<int> lines;
   size_t start = 0;
@@ -352,6 +421,7 @@ int main() {
   int runs = 3;
   int save_keywords = 0;
   std::vector<int> html_sizes;
+  int eml_megabytes = 0;
   bool fuzzy = true;
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -362,6 +432,7 @@ int main() {
     if (arg.rfind(L"--runs=", 0) == 0) runs = std::stoi(arg.substr(7));
     if (arg.rfind(L"--save=", 0) == 0) save_keywords = std::stoi(arg.substr(7));
     if (arg.rfind(L"--html=", 0) == 0) html_sizes = ParseLines(arg.substr(7));
+    if (arg.rfind(L"--eml=", 0) == 0) eml_megabytes = std::stoi(arg.substr(6));
     // For a program without the fuzzy search.
     if (arg == L"--no-fuzzy") fuzzy = false;
   }
@@ -369,6 +440,13 @@ int main() {
   if (Programs().vorenta_exe.empty()) {
     std::fprintf(stderr, "usage: vorenta_timing --vorenta=PATH [--lines=N,...] [--runs=N]\n");
     return 2;
+  }
+  if (eml_megabytes > 0) {
+    size_t bytes = 0;
+    const double ms = MeasureEmlPaste(eml_megabytes, runs, bytes);
+    std::printf("Ctrl+V of a %zu-byte mail file to the mail shown: %.0f ms (median of %d)\n", bytes,
+                ms, runs);
+    return 0;
   }
   if (!html_sizes.empty()) {
     std::printf("| lines | Enter, text ms | Ctrl+V, HTML ms | ratio |\n|---:|---:|---:|---:|\n");

@@ -56,6 +56,7 @@ std::u16string ScanReport(const std::vector<std::u16string>& keywords, const Sca
   if (mail.source == ScanMail::Source::kClipboardText) memory.clipboard.Put(mail.text);
   if (mail.source == ScanMail::Source::kClipboardHtml) memory.clipboard.PutHtml(mail.bytes);
   if (mail.source == ScanMail::Source::kFile) memory.files.Put(dropped_file, mail.bytes);
+  if (mail.item) memory.outlook_items.Put(dropped_file, *mail.item);
   const auto start = Clock::now();
   switch (mail.source) {
     case ScanMail::Source::kClipboardText:

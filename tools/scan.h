@@ -3,8 +3,11 @@
 // search and a click would do on each line, through the window logic on the
 // in-memory platform.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "mail/item_streams.h"
 
 namespace vorenta::tools {
 
@@ -27,6 +30,9 @@ struct ScanMail {
   std::u16string text;       // kClipboardText
   std::string bytes;         // kClipboardHtml, kFile
   std::u16string file_name;  // kFile: its name decides its kind
+  // kFile, an Outlook item: its streams as the system read them (Windows
+  // builds only: elsewhere nothing reads a compound file).
+  std::optional<ItemStreams> item;
 };
 
 // How long the paste and the search took, in milliseconds.

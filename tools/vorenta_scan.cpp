@@ -2,7 +2,8 @@
 // what the window would show and do for a mail, as text. KEYWORDS is UTF-8;
 // MAIL is the clipboard's text in UTF-8, or with --clipboard-html the bytes
 // of the clipboard's "HTML Format" (what Ctrl+V pastes), or with --file a
-// file dropped on the mail pane. The report is UTF-8 on standard output.
+// file dropped on the mail pane (.txt, .htm, .html, .eml; .msg in the
+// Windows build only). The report is UTF-8 on standard output.
 // --fold searches with the fuzzy search on; --time prints how long the paste
 // and the search (the matching of every line) took, on standard error.
 
@@ -20,6 +21,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include "platform/win32/win32_outlook_items.h"
 #endif
 
 namespace {
@@ -94,6 +97,10 @@ int main(int argc, char** argv) {
     const std::string_view path = paths[1];
     const std::string_view name = path.substr(path.find_last_of("/\\") + 1);
     mail.file_name = vorenta::DecodeUtf8(name).text;
+#ifdef _WIN32
+    std::uint32_t error = 0;
+    mail.item = vorenta::Win32OutlookItemFiles().Read(vorenta::DecodeUtf8(path).text, error);
+#endif
   }
 
 #ifdef _WIN32

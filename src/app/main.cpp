@@ -14,6 +14,7 @@
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_outlook_items.h"
 #include "platform/win32/win32_process_starter.h"
 #include "platform/win32/win32_system_calls.h"
 #include "settings/settings_store.h"
@@ -37,6 +38,7 @@ int Run(HINSTANCE instance, int show_command) {
   Win32Clipboard clipboard(window.hwnd());
   Win32ProcessStarter process;
   Win32Files files;
+  Win32OutlookItemFiles outlook_items;
   Win32SystemCalls system;
   Win32Dialogs dialogs(window.hwnd(), {texts::kMessageTitle});
   Platform platform{window.search_button(),
@@ -50,6 +52,7 @@ int Run(HINSTANCE instance, int show_command) {
                     files,
                     system,
                     dialogs,
+                    outlook_items,
                     *cp932};
   SettingsStore settings(files, *codec);
   WindowLogic logic(platform, settings);

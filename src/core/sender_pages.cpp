@@ -21,7 +21,11 @@ std::u16string SenderKeyOf(const std::u16string& first_line) {
 std::u16string FindSenderPage(const std::u16string& first_line,
                               std::span<const SenderRow> user_rows) {
   if (first_line.size() < kSenderPrefixLength) return {};
-  const std::u16string_view key = std::u16string_view(first_line).substr(kSenderPrefixLength);
+  return FindSenderPageForKey(std::u16string_view(first_line).substr(kSenderPrefixLength),
+                              user_rows);
+}
+
+std::u16string FindSenderPageForKey(std::u16string_view key, std::span<const SenderRow> user_rows) {
   for (const auto& row : kSenderPages) {
     if (row.key == key) return std::u16string(row.page);
   }

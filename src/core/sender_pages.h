@@ -30,6 +30,9 @@ std::u16string SenderKeyOf(const std::u16string& first_line);
 // their order, then the user's rows in theirs. Empty when none matches.
 std::u16string FindSenderPage(const std::u16string& first_line,
                               std::span<const SenderRow> user_rows = {});
+// The same for a sender key itself (an address followed by '>').
+std::u16string FindSenderPageForKey(std::u16string_view key,
+                                    std::span<const SenderRow> user_rows = {});
 
 inline constexpr std::u16string_view kBrowserPath =
     u"C:\\Program Files\\Internet Explorer\\Iexplore.exe";

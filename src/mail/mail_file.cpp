@@ -27,7 +27,16 @@ MailFileKind MailFileKindOf(std::u16string_view file_name) {
   if (EndsWithIgnoringCase(file_name, u".htm") || EndsWithIgnoringCase(file_name, u".html")) {
     return MailFileKind::kHtml;
   }
+  if (EndsWithIgnoringCase(file_name, u".eml")) return MailFileKind::kMimeMail;
+  if (EndsWithIgnoringCase(file_name, u".msg")) return MailFileKind::kOutlookItem;
   return MailFileKind::kUnknown;
+}
+
+int FirstReadable(const std::vector<std::u16string>& file_names) {
+  for (size_t i = 0; i < file_names.size(); ++i) {
+    if (MailFileKindOf(file_names[i]) != MailFileKind::kUnknown) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 MailText MailTextOfFile(MailFileKind kind, std::string_view bytes, const AnsiCodec& cp932) {
@@ -40,6 +49,9 @@ MailText MailTextOfFile(MailFileKind kind, std::string_view bytes, const AnsiCod
     }
     case MailFileKind::kHtml:
       return {HtmlToText(DecodeHtmlFile(bytes, cp932).text), {}};
+    case MailFileKind::kMimeMail:
+      return ReadMimeMail(bytes, cp932, [](std::u16string_view html) { return HtmlToText(html); });
+    case MailFileKind::kOutlookItem:
     case MailFileKind::kUnknown:
       break;
   }

@@ -69,6 +69,8 @@ class Files {
   // The system's description of an error code, in the user's language.
   virtual std::u16string ErrorText(std::uint32_t error) const = 0;
   virtual LocalTime Now() const = 0;
+  // The user's time zone now: minutes east of UTC.
+  virtual int UtcOffsetMinutes() const = 0;
 
   // The steps Replace is made of.
   //

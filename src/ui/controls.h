@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/mail_text.h"
+#include "mail/item_streams.h"
 
 namespace vorenta {
 
@@ -121,6 +122,14 @@ class MainWindow {
 };
 
 // The data object of one drop.
+// A message a mail program drags out of its list: a name and its contents,
+// no file.
+struct DraggedMessage {
+  std::u16string name;
+  std::string bytes;                // an .eml, .txt or .htm file's bytes
+  std::optional<ItemStreams> item;  // an Outlook item
+};
+
 class DropData {
  public:
   virtual ~DropData() = default;
@@ -133,6 +142,12 @@ class DropData {
   virtual std::optional<std::string> Html() const = 0;
   // Files dragged from Explorer: their full names, in order; empty when none.
   virtual std::vector<std::u16string> FileNames() const = 0;
+  // The names of the messages a mail program drags, in order; empty when
+  // none.
+  virtual std::vector<std::u16string> MessageNames() const = 0;
+  // The message of that index among MessageNames, with its contents;
+  // nullopt when they cannot be had.
+  virtual std::optional<DraggedMessage> Message(int index) const = 0;
 };
 
 }  // namespace vorenta

@@ -7,6 +7,7 @@
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/outlook_item_files.h"
 #include "platform/process_starter.h"
 #include "platform/system_calls.h"
 #include "ui/controls.h"
@@ -26,6 +27,7 @@ struct Platform {
   Files& files;
   SystemCalls& system;
   Dialogs& dialogs;
+  OutlookItemFiles& outlook_items;
   // Code page 932 whatever the system's code page: Japanese mail's Shift_JIS.
   const AnsiCodec& cp932;
 };

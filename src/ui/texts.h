@@ -81,6 +81,8 @@ UserMessage MailFileOfUnknownKind(const std::u16string& path);
 UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
                             const std::u16string& system_text);
 UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes);
+// An Outlook item whose body is kept only in a form that could not be read.
+UserMessage OutlookBodyNotRead(const std::u16string& name);
 
 // Asked before a sender row is added to the user's sender file.
 UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u16string& page);

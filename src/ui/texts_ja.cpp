@@ -151,7 +151,8 @@ UserMessage UnsavedKeywordsAtClose(const SaveFailure& failure) {
 namespace {
 
 const char16_t kReadableMailFiles[] =
-    u"メールの欄に表示できるのは、テキスト（.txt）と HTML（.htm .html）のファイルです。";
+    u"メールの欄に表示できるのは、メール（.eml .msg）、テキスト（.txt）、HTML（.htm .html）の"
+    u"ファイルと、メールソフトからドラッグしたメールです。";
 
 }  // namespace
 
@@ -162,7 +163,10 @@ UserMessage MailFileOfUnknownKind(const std::u16string& path) {
 
 UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
                             const std::u16string& system_text) {
-  std::u16string details = FileAndReason(path, FailureReason(error, system_text));
+  // A message a mail program did not hand over has no system reason.
+  std::u16string details =
+      FileAndReason(path, error == 0 ? u"メールソフトから内容を受け取れませんでした。"
+                                     : FailureReason(error, system_text));
   if (HeldByAnotherProgram(error)) {
     details +=
         u"\n\nほかのプログラムがこのファイルを開いています。"
@@ -184,6 +188,14 @@ UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u
   return {u"この差出人を登録しますか？",
           u"差出人: " + sender + u"\n新着ページ: " + page +
               u"\n\n登録すると、［検索］の Shift+右クリックで\nこのページが開くようになります。"};
+}
+
+UserMessage OutlookBodyNotRead(const std::u16string& name) {
+  return {u"メールの本文を読み取れませんでした。",
+          u"メール: " + name +
+              u"\n\n差出人・件名・日付だけを表示しています。本文は Outlook で開いて"
+              u"コピーし、Ctrl+V で貼り付けてください。",
+          /*warning=*/true};
 }
 
 UserMessage SenderRegistered(const std::u16string& sender, const std::u16string& page,

@@ -10,18 +10,17 @@ UserSenders::UserSenders(SettingsStore& settings, Dialogs& dialogs)
 
 void UserSenders::Load() { rows_ = settings_.LoadSenderRows(); }
 
-std::u16string UserSenders::PageFor(const std::u16string& first_line) const {
-  return FindSenderPage(first_line, rows_);
+std::u16string UserSenders::PageFor(const std::u16string& key) const {
+  return FindSenderPageForKey(key, rows_);
 }
 
-bool UserSenders::CanRegister(const std::u16string& first_line, const std::u16string& page) const {
-  return IsStorableSenderKey(SenderKeyOf(first_line)) && IsAcceptableSenderPage(page) &&
-         PageFor(first_line).empty();
+bool UserSenders::CanRegister(const std::u16string& key, const std::u16string& page) const {
+  return IsStorableSenderKey(key) && IsAcceptableSenderPage(page) && PageFor(key).empty();
 }
 
-void UserSenders::Register(const std::u16string& first_line, const std::u16string& page) {
-  if (!CanRegister(first_line, page)) return;
-  const SenderRow row{SenderKeyOf(first_line), page};
+void UserSenders::Register(const std::u16string& key, const std::u16string& page) {
+  if (!CanRegister(key, page)) return;
+  const SenderRow row{key, page};
   const SaveOutcome outcome = settings_.AppendSenderRow(row, texts::kSenderFileHeader);
   if (!outcome) {
     dialogs_.Inform(texts::SendersNotSaved(

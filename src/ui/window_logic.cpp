@@ -22,6 +22,8 @@ void WindowLogic::ShowMail(std::u16string_view mail_text) {
   p_.mail_pane.ReplaceItems(lines);
   highlighter_ = KeywordMatcher();
   address_from_mail_.clear();
+  // A pasted mail's sender is named by its first line.
+  mail_sender_address_.clear();
 }
 
 const KeywordMatcher& WindowLogic::PositionMatcher() const {
@@ -169,7 +171,7 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
       {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.mail_pane.SelectedIndexes().empty()},
       {MenuCommand::kPasteWithLinks, texts::kMenuPasteWithLinks},
       {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
-       !user_senders_.PageFor(p_.mail_pane.ItemText(0)).empty()},
+       !user_senders_.PageFor(SenderKey()).empty()},
       {MenuCommand::kRegisterSender, texts::kMenuRegisterSender, SenderRegistrable()},
       {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
@@ -276,8 +278,13 @@ void WindowLogic::ToggleKeywordPanel() {
   }
 }
 
+std::u16string WindowLogic::SenderKey() const {
+  if (!mail_sender_address_.empty()) return mail_sender_address_ + u">";
+  return SenderKeyOf(p_.mail_pane.ItemText(0));
+}
+
 void WindowLogic::OpenSenderPage() {
-  const std::u16string page = user_senders_.PageFor(p_.mail_pane.ItemText(0));
+  const std::u16string page = user_senders_.PageFor(SenderKey());
   if (page.empty()) return;
   if (options_.default_browser) {
     p_.process.OpenWithDefaultBrowser(page);

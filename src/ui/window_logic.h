@@ -103,6 +103,13 @@ class WindowLogic {
   // The clipboard's HTML with its link addresses, else its text.
   void PasteWithLinks();
   void OpenMailFile(const std::vector<std::u16string>& file_names);
+  void OpenDraggedMessage(const DropData& data, const std::vector<std::u16string>& names);
+  void ShowMailFile(const std::u16string& name, const std::string& bytes);
+  void ShowOutlookItem(const std::u16string& name, const ItemStorage& item);
+  // The sender the mail shown is from: its From: address (address followed
+  // by '>', as the sender rows have it) for a mail file or a dragged
+  // message, else what the mail's first line names.
+  std::u16string SenderKey() const;
   void OpenSenderPage();
   void RemoveCurrentKeyword();
   void CopySelectedLines();
@@ -124,6 +131,8 @@ class WindowLogic {
   std::vector<char16_t> url_chars_;
   bool keywords_edited_ = false;
   std::vector<std::u16string> keywords_;
+  // Of the mail shown, when it came from a mail file or a dragged message.
+  std::u16string mail_sender_address_;
   // Built at the first question after a change of the list or of the fold.
   mutable std::optional<KeywordMatcher> position_matcher_;
   mutable bool position_fold_ = false;

@@ -1,9 +1,9 @@
 // How a mail reaches the pane: pasted text, pasted or dropped HTML with its
-// link addresses, and files dropped from Explorer.
-
-#include <algorithm>
+// link addresses, files dropped from Explorer or copied there, and messages
+// dragged out of a mail program.
 
 #include "mail/mail_file.h"
+#include "mail/outlook_mail.h"
 #include "ui/texts.h"
 #include "ui/window_logic.h"
 
@@ -22,23 +22,34 @@ void WindowLogic::PasteWithLinks() {
   if (!opened) return;
   if (text) {
     ShowMail(*text);
-  } else {
-    PasteText();
+    return;
   }
+  // A mail file copied in Explorer.
+  const std::vector<std::u16string> files = p_.clipboard.FileNames();
+  if (FirstReadable(files) >= 0) {
+    OpenMailFile(files);
+    return;
+  }
+  PasteText();
 }
 
 bool WindowLogic::AcceptsMailPaneDrop(const DropData& data) const {
   const std::vector<std::u16string> files = data.FileNames();
-  if (files.empty()) return data.OffersText();
-  return std::any_of(files.begin(), files.end(), [](const std::u16string& name) {
-    return MailFileKindOf(name) != MailFileKind::kUnknown;
-  });
+  if (!files.empty()) return FirstReadable(files) >= 0;
+  const std::vector<std::u16string> messages = data.MessageNames();
+  if (!messages.empty()) return FirstReadable(messages) >= 0;
+  return data.OffersText();
 }
 
 void WindowLogic::OnMailPaneDrop(const DropData& data) {
   const std::vector<std::u16string> files = data.FileNames();
   if (!files.empty()) {
     OpenMailFile(files);
+    return;
+  }
+  const std::vector<std::u16string> messages = data.MessageNames();
+  if (!messages.empty()) {
+    OpenDraggedMessage(data, messages);
     return;
   }
   if (options_.html_links) {
@@ -55,26 +66,72 @@ void WindowLogic::OnMailPaneDrop(const DropData& data) {
 void WindowLogic::OpenMailFile(const std::vector<std::u16string>& file_names) {
   // The first file the pane reads: a user who dropped a picture with a mail
   // means the mail.
-  const auto readable = std::find_if(file_names.begin(), file_names.end(), [](const auto& name) {
-    return MailFileKindOf(name) != MailFileKind::kUnknown;
-  });
-  if (readable == file_names.end()) {
+  const int readable = FirstReadable(file_names);
+  if (readable < 0) {
     p_.dialogs.Inform(texts::MailFileOfUnknownKind(file_names.front()));
     return;
   }
+  const std::u16string& path = file_names[static_cast<size_t>(readable)];
+  if (MailFileKindOf(path) == MailFileKind::kOutlookItem) {
+    std::uint32_t error = 0;
+    const std::optional<ItemStreams> item = p_.outlook_items.Read(path, error);
+    if (!item) {
+      p_.dialogs.Inform(texts::MailFileNotRead(path, error, p_.files.ErrorText(error)));
+      return;
+    }
+    ShowOutlookItem(path, *item);
+    return;
+  }
   // One byte past the limit tells a file that is too large.
-  const FileContent file = p_.files.ReadStart(*readable, kMaxMailFileBytes + 1);
+  const FileContent file = p_.files.ReadStart(path, kMaxMailFileBytes + 1);
   if (file.status != ReadStatus::kOk) {
     const std::uint32_t error =
         file.status == ReadStatus::kMissing ? kErrorFileNotFound : file.error;
-    p_.dialogs.Inform(texts::MailFileNotRead(*readable, error, p_.files.ErrorText(error)));
+    p_.dialogs.Inform(texts::MailFileNotRead(path, error, p_.files.ErrorText(error)));
     return;
   }
-  if (file.bytes.size() > kMaxMailFileBytes) {
-    p_.dialogs.Inform(texts::MailFileTooLarge(*readable, kMaxMailFileBytes));
+  ShowMailFile(path, file.bytes);
+}
+
+void WindowLogic::OpenDraggedMessage(const DropData& data,
+                                     const std::vector<std::u16string>& names) {
+  const int readable = FirstReadable(names);
+  if (readable < 0) {
+    p_.dialogs.Inform(texts::MailFileOfUnknownKind(names.front()));
     return;
   }
-  ShowMail(MailTextOfFile(MailFileKindOf(*readable), file.bytes, p_.cp932).text);
+  const std::optional<DraggedMessage> message = data.Message(readable);
+  const std::u16string& name = names[static_cast<size_t>(readable)];
+  if (!message) {
+    p_.dialogs.Inform(texts::MailFileNotRead(name, 0, {}));
+    return;
+  }
+  if (MailFileKindOf(name) == MailFileKind::kOutlookItem) {
+    if (!message->item) {
+      p_.dialogs.Inform(texts::MailFileNotRead(name, 0, {}));
+      return;
+    }
+    ShowOutlookItem(name, *message->item);
+    return;
+  }
+  ShowMailFile(name, message->bytes);
+}
+
+void WindowLogic::ShowMailFile(const std::u16string& name, const std::string& bytes) {
+  if (bytes.size() > kMaxMailFileBytes) {
+    p_.dialogs.Inform(texts::MailFileTooLarge(name, kMaxMailFileBytes));
+    return;
+  }
+  MailText mail = MailTextOfFile(MailFileKindOf(name), bytes, p_.cp932);
+  ShowMail(mail.text);
+  mail_sender_address_ = std::move(mail.sender_address);
+}
+
+void WindowLogic::ShowOutlookItem(const std::u16string& name, const ItemStorage& item) {
+  OutlookMailText mail = ReadOutlookMail(item, p_.cp932, p_.files.UtcOffsetMinutes());
+  ShowMail(mail.mail.text);
+  mail_sender_address_ = std::move(mail.mail.sender_address);
+  if (mail.body_unreadable) p_.dialogs.Inform(texts::OutlookBodyNotRead(name));
 }
 
 }  // namespace vorenta

@@ -1,6 +1,5 @@
 // Registering the sender of the mail now shown.
 
-#include "core/sender_pages.h"
 #include "ui/texts.h"
 #include "ui/window_logic.h"
 
@@ -11,15 +10,15 @@ bool WindowLogic::SenderRegistrable() const {
   // tie this sender to another shop's page.
   const std::u16string address = p_.address_box.Text();
   return !address_from_mail_.empty() && address == address_from_mail_ &&
-         user_senders_.CanRegister(p_.mail_pane.ItemText(0), address);
+         user_senders_.CanRegister(SenderKey(), address);
 }
 
 void WindowLogic::RegisterSender() {
   if (!SenderRegistrable()) return;
-  const std::u16string first_line = p_.mail_pane.ItemText(0);
+  const std::u16string key = SenderKey();
   const std::u16string page = p_.address_box.Text();
-  if (!p_.dialogs.Ask(texts::ConfirmSenderRegistration(SenderKeyOf(first_line), page))) return;
-  user_senders_.Register(first_line, page);
+  if (!p_.dialogs.Ask(texts::ConfirmSenderRegistration(key, page))) return;
+  user_senders_.Register(key, page);
 }
 
 }  // namespace vorenta

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "fake_data_object.h"
 #include "text_convert.h"
 #include "wait_until.h"
@@ -39,6 +41,27 @@ bool SetClipboardTextAndHtml(const std::u16string& text, const std::string& html
     if (!html_set) GlobalFree(html);
     ok = ok && html_set;
   }
+  CloseClipboard();
+  return ok;
+}
+
+bool SetClipboardFiles(const std::vector<std::wstring>& paths) {
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::wstring names;
+  for (const std::wstring& path : paths) names += path + L'\0';
+  names += L'\0';
+  HGLOBAL memory = vorenta::testing::GlobalWithBytes(
+      std::string(reinterpret_cast<const char*>(&header), sizeof header) +
+      std::string(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t)));
+  if (!memory || !OpenClipboardPatiently()) {
+    if (memory) GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  const bool ok = SetClipboardData(CF_HDROP, memory) != nullptr;
+  if (!ok) GlobalFree(memory);
   CloseClipboard();
   return ok;
 }

@@ -57,7 +57,15 @@ LRESULT CALLBACK SourceWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
   if (message == WM_LBUTTONDOWN) {
     auto* job = reinterpret_cast<DragJob*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     auto* data = new vorenta::testing::FakeDataObject();
-    for (const OfferedFormat& offered : job->formats) data->Offer(offered.format, offered.bytes);
+    for (const OfferedFormat& offered : job->formats) {
+      if (offered.tymed == TYMED_ISTREAM) {
+        data->OfferStream(offered.format, offered.bytes);
+      } else if (offered.tymed == TYMED_ISTORAGE) {
+        data->OfferStorage(offered.format, offered.streams);
+      } else {
+        data->Offer(offered.format, offered.bytes);
+      }
+    }
     DropSource source;
     job->started = true;
     job->outcome.started = true;
@@ -118,6 +126,34 @@ OfferedFormat DroppedFiles(const std::vector<std::wstring>& paths) {
   names += L'\0';
   return {CF_HDROP,
           Bytes(&header, sizeof header) + Bytes(names.c_str(), names.size() * sizeof(wchar_t))};
+}
+
+namespace {
+
+OfferedFormat Descriptor(const std::wstring& name) {
+  FILEGROUPDESCRIPTORW group{};
+  group.cItems = 1;
+  group.fgd[0].dwFlags = FD_ATTRIBUTES;
+  group.fgd[0].dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
+  name.copy(group.fgd[0].cFileName, MAX_PATH - 1);
+  return {static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_FILEDESCRIPTORW)),
+          Bytes(&group, sizeof group)};
+}
+
+CLIPFORMAT FileContents() {
+  return static_cast<CLIPFORMAT>(RegisterClipboardFormatW(CFSTR_FILECONTENTS));
+}
+
+}  // namespace
+
+std::vector<OfferedFormat> DraggedMessageStream(const std::wstring& name,
+                                                const std::string& bytes) {
+  return {Descriptor(name), {FileContents(), bytes, TYMED_ISTREAM}};
+}
+
+std::vector<OfferedFormat> DraggedMessageStorage(
+    const std::wstring& name, const std::vector<std::pair<std::wstring, std::string>>& streams) {
+  return {Descriptor(name), {FileContents(), {}, TYMED_ISTORAGE, streams}};
 }
 
 DragOutcome DragAndDrop(const std::vector<OfferedFormat>& formats, POINT from, POINT to) {

@@ -13,13 +13,22 @@ namespace vorenta_e2e {
 
 struct OfferedFormat {
   CLIPFORMAT format;
-  std::string bytes;  // the HGLOBAL's content, terminator included
+  std::string bytes;  // the HGLOBAL's or the stream's content, terminator included
+  DWORD tymed = TYMED_HGLOBAL;
+  // TYMED_ISTORAGE: the storage's streams by name.
+  std::vector<std::pair<std::wstring, std::string>> streams = {};
 };
 
 OfferedFormat UnicodeText(const std::u16string& text);
 OfferedFormat AnsiText(const std::string& bytes);
 // Files as Explorer drags them (CF_HDROP, wide names).
 OfferedFormat DroppedFiles(const std::vector<std::wstring>& paths);
+// A message dragged out of a mail program's list: its name in a file
+// descriptor, its contents as a stream (Thunderbird's .eml) or as a storage
+// of property streams (Outlook's .msg).
+std::vector<OfferedFormat> DraggedMessageStream(const std::wstring& name, const std::string& bytes);
+std::vector<OfferedFormat> DraggedMessageStorage(
+    const std::wstring& name, const std::vector<std::pair<std::wstring, std::string>>& streams);
 
 struct DragOutcome {
   bool started = false;   // DoDragDrop was entered

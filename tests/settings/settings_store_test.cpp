@@ -139,6 +139,7 @@ class ThrowingFiles : public Files {
   }
   std::u16string ErrorText(std::uint32_t) const override { throw std::bad_alloc(); }
   LocalTime Now() const override { return {}; }
+  int UtcOffsetMinutes() const override { return 0; }
   FileResult WriteNewFile(const std::u16string&, const std::string&) override {
     throw std::runtime_error("disk");
   }

@@ -98,7 +98,7 @@ TEST_F(SenderRegistration, AppendsTheRowTellsItAndUsesItNowAndAfterARestart) {
   WindowLogic next_form{next.platform, next_settings};
   next_form.LoadSenders();
   EXPECT_EQ(next_form.user_senders().rows().size(), 2u);
-  EXPECT_EQ(next_form.user_senders().PageFor(kNewSender), kPage);
+  EXPECT_EQ(next_form.user_senders().PageFor(SenderKeyOf(kNewSender)), kPage);
 }
 
 TEST_F(SenderRegistration, ANewFileExplainsItselfAndReadsBack) {

@@ -8,6 +8,7 @@
 
 #include "core/sender_pages.h"
 #include "platform/memory/memory_files.h"
+#include "platform/memory/memory_services.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_system_calls.h"
 #include "ui/win32/twips.h"
@@ -72,7 +73,7 @@ class AppWindowTest : public ::testing::Test {
     platform_ = std::make_unique<Platform>(
         Platform{window_.search_button(), window_.mail_pane(), window_.keyword_list(),
                  window_.address_box(), window_.keyword_box(), window_.window(), *clipboard_,
-                 process_, files_, system_, dialogs_, *codec_});
+                 process_, files_, system_, dialogs_, outlook_items_, *codec_});
     logic_ = std::make_unique<WindowLogic>(*platform_, settings_);
     logic_->FillUrlChars();
     window_.Attach(*logic_, [this](bool) {
@@ -110,6 +111,7 @@ class AppWindowTest : public ::testing::Test {
   Win32SystemCalls system_;
   RecordingDialogs dialogs_;
   std::unique_ptr<AnsiCodec> codec_ = MakeSystemAnsiCodec();
+  MemoryOutlookItemFiles outlook_items_;
   SettingsStore settings_{files_, *codec_};
   std::unique_ptr<Platform> platform_;
   std::unique_ptr<WindowLogic> logic_;

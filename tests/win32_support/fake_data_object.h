@@ -1,7 +1,8 @@
 #pragma once
 // A data object that offers chosen formats, as another program's drag or
 // copy would: each as an HGLOBAL holding exactly the bytes given (no NUL is
-// added).
+// added), or as a stream of them, or as a storage of named streams, as mail
+// programs hand over the messages they drag.
 
 #include <windows.h>
 
@@ -18,8 +19,16 @@ namespace vorenta::testing {
 class FakeDataObject : public ComObject<IDataObject> {
  public:
   FakeDataObject() = default;
+  using Streams = std::vector<std::pair<std::wstring, std::string>>;
+
   void Offer(CLIPFORMAT format, std::string bytes) {
-    formats_.emplace_back(format, std::move(bytes));
+    formats_.push_back({format, TYMED_HGLOBAL, std::move(bytes), {}});
+  }
+  void OfferStream(CLIPFORMAT format, std::string bytes) {
+    formats_.push_back({format, TYMED_ISTREAM, std::move(bytes), {}});
+  }
+  void OfferStorage(CLIPFORMAT format, Streams streams) {
+    formats_.push_back({format, TYMED_ISTORAGE, {}, std::move(streams)});
   }
   int get_data_calls() const { return get_data_calls_; }
 
@@ -38,9 +47,15 @@ class FakeDataObject : public ComObject<IDataObject> {
   }
 
  private:
-  const std::string* Find(const FORMATETC* wanted) const;
+  struct Offered {
+    CLIPFORMAT format;
+    DWORD tymed;
+    std::string bytes;
+    Streams streams;
+  };
+  const Offered* Find(const FORMATETC* wanted) const;
 
-  std::vector<std::pair<CLIPFORMAT, std::string>> formats_;
+  std::vector<Offered> formats_;
   int get_data_calls_ = 0;
 };
 

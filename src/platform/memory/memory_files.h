@@ -29,6 +29,7 @@ class MemoryFiles : public Files {
   FileResult CopyToNew(const std::u16string& from, const std::u16string& to) override;
   std::u16string ErrorText(std::uint32_t error) const override;
   LocalTime Now() const override { return now_; }
+  int UtcOffsetMinutes() const override { return 9 * 60; }  // Japan
   // Three steps: the empty file, half of the bytes, all of them.
   FileResult WriteNewFile(const std::u16string& path, const std::string& bytes) override;
   // Fails, leaving both files, for a target whose replacement fails.

@@ -3,11 +3,13 @@
 // records what the program asked of it.
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/outlook_item_files.h"
 #include "platform/process_starter.h"
 #include "platform/system_calls.h"
 
@@ -93,6 +95,21 @@ class MemoryDialogs : public Dialogs {
   std::vector<UserMessage> asked_;
   std::vector<int> answers_;
   std::function<void()> on_question_;
+};
+
+// Outlook items by path, as the system would read them.
+class MemoryOutlookItemFiles : public OutlookItemFiles {
+ public:
+  std::optional<ItemStreams> Read(const std::u16string& path, std::uint32_t& error) const override {
+    const auto it = items_.find(path);
+    if (it != items_.end()) return it->second;
+    error = 0x80030050;  // STG_E_FILEALREADYEXISTS: not a compound file
+    return std::nullopt;
+  }
+  void Put(const std::u16string& path, ItemStreams item) { items_[path] = std::move(item); }
+
+ private:
+  std::map<std::u16string, ItemStreams> items_;
 };
 
 class MemorySystemCalls : public SystemCalls {

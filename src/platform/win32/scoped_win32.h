@@ -170,6 +170,44 @@ class RedrawSuspended {
   HWND control_;
 };
 
+// One reference to a COM object, released with the guard.
+template <typename Interface>
+class ComRef {
+ public:
+  ComRef() = default;
+  ~ComRef() { Reset(); }
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  Interface* get() const { return p_; }
+  Interface* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+  // Where a call that hands out a reference writes it; the old one goes.
+  Interface** out() {
+    Reset();
+    return &p_;
+  }
+  void Reset() {
+    if (p_) p_->Release();
+    p_ = nullptr;
+  }
+
+ private:
+  Interface* p_ = nullptr;
+};
+
+// A string COM allocated for us (a STATSTG's name).
+class CoTaskString {
+ public:
+  explicit CoTaskString(wchar_t* text) : text_(text) {}
+  ~CoTaskString() { CoTaskMemFree(text_); }
+  CoTaskString(const CoTaskString&) = delete;
+  CoTaskString& operator=(const CoTaskString&) = delete;
+  const wchar_t* get() const { return text_; }
+
+ private:
+  wchar_t* text_;
+};
+
 // OLE on this thread, for drag and drop and the shell.
 class OleSession {
  public:

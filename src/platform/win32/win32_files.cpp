@@ -268,6 +268,15 @@ std::u16string Win32Files::ErrorText(std::uint32_t error) const {
   return FromWide(text);
 }
 
+int Win32Files::UtcOffsetMinutes() const {
+  TIME_ZONE_INFORMATION zone{};
+  const DWORD kind = GetTimeZoneInformation(&zone);
+  LONG bias = zone.Bias;
+  if (kind == TIME_ZONE_ID_DAYLIGHT) bias += zone.DaylightBias;
+  if (kind == TIME_ZONE_ID_STANDARD) bias += zone.StandardBias;
+  return kind == TIME_ZONE_ID_INVALID ? 0 : -static_cast<int>(bias);
+}
+
 LocalTime Win32Files::Now() const {
   SYSTEMTIME t{};
   GetLocalTime(&t);

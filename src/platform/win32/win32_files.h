@@ -22,6 +22,7 @@ class Win32Files : public Files {
   // FormatMessageW in the user's language, without the trailing line break.
   std::u16string ErrorText(std::uint32_t error) const override;
   LocalTime Now() const override;
+  int UtcOffsetMinutes() const override;
   FileResult WriteNewFile(const std::u16string& path, const std::string& bytes) override;
   // MoveFileExW; a rename refused because another program holds the target
   // open gives ERROR_SHARING_VIOLATION rather than "access denied".

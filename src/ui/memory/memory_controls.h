@@ -74,7 +74,7 @@ class MemoryListBox : public MemoryControl<ListBox> {
   int repaints_ = 0;
 };
 
-// The data of one drop: text, HTML, files, or none at all.
+// The data of one drop: text, HTML, files, messages, or none at all.
 class MemoryDropData : public DropData {
  public:
   MemoryDropData() = default;
@@ -83,6 +83,15 @@ class MemoryDropData : public DropData {
   std::optional<std::u16string> Text() const override { return text_; }
   std::optional<std::string> Html() const override { return html_; }
   std::vector<std::u16string> FileNames() const override { return files_; }
+  std::vector<std::u16string> MessageNames() const override {
+    std::vector<std::u16string> names;
+    for (const DraggedMessage& message : messages_) names.push_back(message.name);
+    return names;
+  }
+  std::optional<DraggedMessage> Message(int index) const override {
+    if (index < 0 || index >= static_cast<int>(messages_.size())) return std::nullopt;
+    return messages_[static_cast<size_t>(index)];
+  }
 
   MemoryDropData& WithHtml(std::string bytes) {
     html_ = std::move(bytes);
@@ -92,11 +101,16 @@ class MemoryDropData : public DropData {
     files_ = std::move(names);
     return *this;
   }
+  MemoryDropData& WithMessage(DraggedMessage message) {
+    messages_.push_back(std::move(message));
+    return *this;
+  }
 
  private:
   std::optional<std::u16string> text_;
   std::optional<std::string> html_;
   std::vector<std::u16string> files_;
+  std::vector<DraggedMessage> messages_;
 };
 
 class MemoryTextBox : public MemoryControl<TextBox> {

@@ -26,10 +26,12 @@ struct MemoryPlatform {
   MemoryFiles files;
   MemorySystemCalls system;
   MemoryDialogs dialogs;
+  MemoryOutlookItemFiles outlook_items;
   std::unique_ptr<AnsiCodec> cp932 = MakeCodePage932Codec();
 
-  Platform platform{search_button, mail_pane, keyword_list, address_box, keyword_box, window,
-                    clipboard,     process,   files,        system,      dialogs,     *cp932};
+  Platform platform{search_button, mail_pane,     keyword_list, address_box, keyword_box,
+                    window,        clipboard,     process,      files,       system,
+                    dialogs,       outlook_items, *cp932};
 };
 
 }  // namespace vorenta

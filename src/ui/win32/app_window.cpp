@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <algorithm>
 
+#include "mail/mail_file.h"
 #include "platform/win32/scoped_win32.h"
 #include "ui/layout.h"
 #include "ui/win32/mail_pane_drawing.h"
@@ -188,7 +189,7 @@ void AppWindow::Attach(WindowLogic& logic, std::function<bool(bool)> query_unloa
       // Handled once the drop is over: what it may tell the user must not
       // keep the other program's drag waiting.
       [this](const DropData& data) {
-        pending_drop_ = std::make_unique<DroppedData>(data);
+        pending_drop_ = std::make_unique<DroppedData>(data, FirstReadable);
         PostMessageW(hwnd_, kDropReceived, 0, 0);
       },
       // Lines dragged out of the pane never drop back into it.

@@ -23,6 +23,11 @@ class Win32DropData : public DropData {
   std::optional<std::u16string> Text() const override;
   std::optional<std::string> Html() const override;
   std::vector<std::u16string> FileNames() const override;
+  // FileGroupDescriptorW, else the ANSI FileGroupDescriptor.
+  std::vector<std::u16string> MessageNames() const override;
+  // FileContents of that index, handed over in global memory, a stream or
+  // (Outlook's items) a storage.
+  std::optional<DraggedMessage> Message(int index) const override;
 
  private:
   IDataObject* data_;
@@ -33,7 +38,8 @@ class MailDropTarget : public ComObject<IDropTarget> {
   using DropHandler = std::function<void(const DropData&)>;
   using DropQuestion = std::function<bool(const DropData&)>;
   // `accepts` says whether a drop would be taken; asked when a drag enters
-  // and again at the drop.
+  // and again at the drop. A source that extracts asynchronously (new
+  // Outlook) is told when the drop has been read.
   MailDropTarget(DropHandler on_drop, DropQuestion accepts);
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,

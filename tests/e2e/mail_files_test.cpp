@@ -1,0 +1,106 @@
+// Mail files dropped from Explorer and messages dragged out of a mail
+// program show as mails, and the sender page follows their From: address.
+
+#include <gtest/gtest.h>
+
+#include "browser_stub_log.h"
+#include "control_state.h"
+#include "file_bytes.h"
+#include "message_dialogs.h"
+#include "ole_drag.h"
+#include "pasted_newsletter.h"
+#include "program_paths.h"
+#include "real_input.h"
+#include "support/sample_mails.h"
+#include "text_convert.h"
+
+namespace vorenta_e2e {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+const std::u16string kFromLine = u"差出人: 青葉ショップ <news@kaede-shop.example.jp>";
+const std::u16string kSubjectLine = u"件名: 冬のセールのお知らせ";
+const std::u16string kLinkLine = u"詳しくはこちら https://kaede-shop.example.jp/sale";
+const std::u16string kSenderPage = u"https://kaede-shop.example.jp/new/";
+
+std::string Utf16Le(std::u16string_view text) {
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+class MailFilesAndMessages : public PastedNewsletterTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(
+        WriteFileBytes(vorenta.PathOf(L"SMsenders.txt"),
+                       "news@kaede-shop.example.jp>\thttps://kaede-shop.example.jp/new/\r\n"));
+    // The sender file is read at start.
+    vorenta.Restart();
+    PastedNewsletterTest::SetUp();
+  }
+  DragOutcome Drop(const std::vector<OfferedFormat>& formats) {
+    RECT window{};
+    GetWindowRect(vorenta.window(), &window);
+    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
+    const POINT from = window.right + 60 < screen_width ? POINT{window.right + 40, window.top + 60}
+                                                        : POINT{window.left - 40, window.top + 60};
+    return DragAndDrop(formats, from, CenterOf(pane()));
+  }
+  bool Shows(const std::vector<std::u16string>& first_lines) {
+    return WaitUntil([&] {
+      const Lines lines = ListItems(pane());
+      return lines.size() >= first_lines.size() &&
+             std::equal(first_lines.begin(), first_lines.end(), lines.begin());
+    });
+  }
+  std::u16string PageOfShiftRightClick() {
+    DeleteFileW(vorenta.PathOf(kBrowserLogFile).c_str());
+    Click(CenterOf(vorenta.control(kSearchButton)), MouseButton::kRight, kShift);
+    if (!WaitUntil([&] { return ReadBrowserStart(vorenta).has_value(); })) return u"(none)";
+    return ReadBrowserStart(vorenta)->command_line;
+  }
+};
+
+TEST_F(MailFilesAndMessages, AnIso2022JpMailFileShowsItsSubjectAndBodyAndItsSendersPage) {
+  const std::wstring file = vorenta.PathOf(L"冬のセール.eml");
+  ASSERT_TRUE(WriteFileBytes(file, vorenta::kIso2022JpNewsletterEml));
+  ASSERT_TRUE(Drop({DroppedFiles({file})}).finished);
+  EXPECT_TRUE(Shows({kFromLine, kSubjectLine}));
+  EXPECT_NE(std::find(ListItems(pane()).begin(), ListItems(pane()).end(), kLinkLine),
+            ListItems(pane()).end());
+  if (RunningUnderWine() && !Programs().stub_browser_exe.empty()) {
+    EXPECT_NE(PageOfShiftRightClick().find(kSenderPage), std::u16string::npos);
+  }
+}
+
+TEST_F(MailFilesAndMessages, MessagesDraggedFromThunderbirdAndOutlookShowAsMails) {
+  ASSERT_TRUE(
+      Drop(DraggedMessageStream(L"冬のセール.eml", vorenta::kIso2022JpNewsletterEml)).finished);
+  EXPECT_TRUE(Shows({kFromLine, kSubjectLine}));
+
+  ASSERT_TRUE(
+      Drop(DraggedMessageStorage(L"冬のセール.msg",
+                                 {{L"__substg1.0_0037001F", Utf16Le(u"冬のセールのお知らせ")},
+                                  {L"__substg1.0_0C1A001F", Utf16Le(u"青葉ショップ")},
+                                  {L"__substg1.0_5D01001F", Utf16Le(u"news@kaede-shop.example.jp")},
+                                  {L"__substg1.0_1000001F", Utf16Le(u"Outlook の本文")}}))
+          .finished);
+  EXPECT_TRUE(Shows({kFromLine, kSubjectLine, u"", u"Outlook の本文"}));
+  if (RunningUnderWine() && !Programs().stub_browser_exe.empty()) {
+    EXPECT_NE(PageOfShiftRightClick().find(kSenderPage), std::u16string::npos);
+  }
+}
+
+TEST_F(MailFilesAndMessages, AJunkMailFileIsToldAndThePaneIsKept) {
+  const std::wstring file = vorenta.PathOf(L"junk.msg");
+  ASSERT_TRUE(WriteFileBytes(file, "not an Outlook item"));
+  ASSERT_TRUE(Drop({DroppedFiles({file})}).finished);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialogOf(vorenta.process_id())) != nullptr; }));
+  EXPECT_NE(DialogText(dialog).find(u"junk.msg"), std::u16string::npos) << Utf8(DialogText(dialog));
+  ASSERT_TRUE(PressDialogButton(dialog, u"OK"));
+  EXPECT_EQ(ListItems(pane()), kNewsletterLines);
+}
+
+}  // namespace
+}  // namespace vorenta_e2e
