@@ -40,8 +40,10 @@ mkdir -p "$stage" "$dist"
 cp "$build/Vorenta.exe" "$stage/Vorenta.exe"
 x86_64-w64-mingw32-strip --strip-all "$stage/Vorenta.exe"
 # A size budget, so that a library feature that drags in large tables is
-# noticed when it comes, not at the next release.
-max_exe_bytes=$((600 * 1024))
+# noticed when it comes, not at the next release. The mail readers (HTML,
+# MIME, the Japanese charsets, Outlook items, compressed RTF), the program's
+# own code, took it from under 600 KB to 858 KB.
+max_exe_bytes=$((1024 * 1024))
 exe_bytes=$(stat -c %s "$stage/Vorenta.exe")
 if [ "$exe_bytes" -gt "$max_exe_bytes" ]; then
   echo "package: Vorenta.exe is $exe_bytes bytes, over the budget of $max_exe_bytes" >&2
