@@ -245,9 +245,9 @@ const char16_t kMenuClearSelection[] = u"選択を解除(&N)\tEsc";
 
 const char16_t kMenuDefaultBrowser[] = u"新着ページを既定のブラウザーで開く(&B)";
 
-const char16_t kMenuNextHit[] = u"次の見つかった行へ(&N)\tF3";
-const char16_t kMenuPreviousHit[] = u"前の見つかった行へ(&R)\tShift+F3";
-const char16_t kMenuOpenAddress[] = u"アドレスをブラウザーで開く(&A)";
+const char16_t kMenuNextHit[] = u"次の見つかった行へ(&J)\tF3";
+const char16_t kMenuPreviousHit[] = u"前の見つかった行へ(&Q)\tShift+F3";
+const char16_t kMenuOpenAddress[] = u"アドレスをブラウザーで開く(&U)";
 
 const char16_t kWindowTitle[] = u"Vorenta";
 
