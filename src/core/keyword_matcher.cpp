@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "core/fold.h"
 
@@ -50,10 +51,15 @@ void KeywordMatcher::Build(const std::vector<std::u16string>& keywords) {
   // The trie, with children in ordered maps while it grows.
   std::vector<std::map<std::uint32_t, State>> children(1);
   std::vector<std::uint32_t> own_first(1, kNone), own_length(1, 0);
+  repeats_.assign(keywords.size(), {});
   for (std::uint32_t index = 0; index < keywords.size(); ++index) {
     const std::u16string& keyword = keywords[index];
     if (keyword.empty()) {
-      empty_keyword_ = std::min(empty_keyword_, index);
+      if (empty_keyword_ == kNone) {
+        empty_keyword_ = index;
+      } else {
+        repeats_[empty_keyword_].push_back(index);
+      }
       continue;
     }
     State state = 0;
@@ -74,6 +80,8 @@ void KeywordMatcher::Build(const std::vector<std::u16string>& keywords) {
     if (own_first[state] == kNone) {
       own_first[state] = index;
       own_length[state] = static_cast<std::uint32_t>(keyword.size());
+    } else {
+      repeats_[own_first[state]].push_back(index);
     }
   }
 
@@ -95,6 +103,7 @@ void KeywordMatcher::Build(const std::vector<std::u16string>& keywords) {
   // Suffix links and outputs, breadth first so that a state's suffix state
   // is done before it.
   fail_.assign(states, 0);
+  next_output_.assign(states, 0);
   first_keyword_ = own_first;
   first_length_ = own_length;
   longest_ = own_length;
@@ -109,11 +118,24 @@ void KeywordMatcher::Build(const std::vector<std::u16string>& keywords) {
       first_length_[state] = first_length_[suffix];
     }
     longest_[state] = std::max(longest_[state], longest_[suffix]);
+    next_output_[state] = own_first[suffix] != kNone ? suffix : next_output_[suffix];
     for (const auto& [unit_class, target] : children[state]) {
       fail_[target] = Next(suffix, unit_class);
       queue.push_back(target);
     }
   }
+  own_keyword_ = std::move(own_first);
+  own_length_ = std::move(own_length);
+  first_place_.resize(keywords.size());
+  for (size_t k = 0; k < keywords.size(); ++k) first_place_[k] = static_cast<int>(k);
+  for (size_t k = 0; k < keywords.size(); ++k) {
+    for (const std::uint32_t repeat : repeats_[k]) first_place_[repeat] = static_cast<int>(k);
+  }
+}
+
+int KeywordMatcher::FirstPlace(int keyword) const {
+  if (keyword < 0 || keyword >= static_cast<int>(first_place_.size())) return keyword;
+  return first_place_[static_cast<size_t>(keyword)];
 }
 
 KeywordMatcher::State KeywordMatcher::Next(State state, std::uint32_t unit_class) const {
@@ -210,6 +232,84 @@ std::vector<TextRange> KeywordMatcher::Occurrences(std::u16string_view line) con
     return true;
   });
   return ranges;
+}
+
+template <typename Visit>
+void KeywordMatcher::ForEachEndingIn(State state, Visit&& visit) const {
+  if (own_keyword_[state] == kNone) state = next_output_[state];
+  while (state != 0) {
+    visit(own_keyword_[state], own_length_[state]);
+    state = next_output_[state];
+  }
+}
+
+std::vector<KeywordRange> KeywordMatcher::KeywordOccurrences(std::u16string_view line) const {
+  std::vector<KeywordRange> found;
+  Scan<true>(line, [&](State state, int end, int last) {
+    if (longest_[state] == 0) return true;
+    ForEachEndingIn(state, [&](std::uint32_t keyword, std::uint32_t length) {
+      found.push_back({StartOf(last, length), end, static_cast<int>(keyword)});
+    });
+    return true;
+  });
+  if (found.empty()) return {};
+
+  // Earlier keywords first, each taking the units no earlier one took;
+  // next_free skips the units taken, so that each is marked once however
+  // many occurrences cover it.
+  std::stable_sort(found.begin(), found.end(), [](const KeywordRange& a, const KeywordRange& b) {
+    return a.keyword < b.keyword;
+  });
+  const int size = static_cast<int>(line.size());
+  std::vector<int> owner(static_cast<size_t>(size), -1);
+  std::vector<int> next_free(static_cast<size_t>(size) + 1);
+  for (int u = 0; u <= size; ++u) next_free[static_cast<size_t>(u)] = u;
+  const auto free_from = [&](int u) {
+    int root = u;
+    while (next_free[static_cast<size_t>(root)] != root)
+      root = next_free[static_cast<size_t>(root)];
+    while (next_free[static_cast<size_t>(u)] != root) {
+      u = std::exchange(next_free[static_cast<size_t>(u)], root);
+    }
+    return root;
+  };
+  for (const KeywordRange& range : found) {
+    for (int u = free_from(range.begin); u < range.end; u = free_from(u + 1)) {
+      owner[static_cast<size_t>(u)] = range.keyword;
+      next_free[static_cast<size_t>(u)] = u + 1;
+    }
+  }
+
+  std::vector<KeywordRange> ranges;
+  for (int u = 0; u < size; ++u) {
+    const int keyword = owner[static_cast<size_t>(u)];
+    if (keyword < 0) continue;
+    if (!ranges.empty() && ranges.back().end == u && ranges.back().keyword == keyword) {
+      ranges.back().end = u + 1;
+    } else {
+      ranges.push_back({u, u + 1, keyword});
+    }
+  }
+  return ranges;
+}
+
+void KeywordMatcher::CountKeywordsIn(std::u16string_view line, std::vector<int>& counts) const {
+  if (line.empty() || keyword_count_ == 0) return;
+  // Each keyword once per line, however often it occurs.
+  std::vector<bool> seen(keyword_count_, false);
+  const auto count = [&](std::uint32_t keyword) {
+    if (seen[keyword]) return;
+    seen[keyword] = true;
+    ++counts[keyword];
+    for (const std::uint32_t repeat : repeats_[keyword]) ++counts[repeat];
+  };
+  if (empty_keyword_ != kNone) count(empty_keyword_);
+  Scan<false>(line, [&](State state, int, int) {
+    if (first_keyword_[state] != kNone) {
+      ForEachEndingIn(state, [&](std::uint32_t keyword, std::uint32_t) { count(keyword); });
+    }
+    return true;
+  });
 }
 
 }  // namespace vorenta

@@ -18,6 +18,14 @@ struct TextRange {
   bool operator==(const TextRange&) const = default;
 };
 
+// A run of a line marked for one keyword, by the keyword's index in the list.
+struct KeywordRange {
+  int begin = 0;
+  int end = 0;
+  int keyword = 0;
+  bool operator==(const KeywordRange&) const = default;
+};
+
 class KeywordMatcher {
  public:
   // Matches nothing.
@@ -36,6 +44,17 @@ class KeywordMatcher {
   // Every occurrence of every keyword, overlapping or touching ones merged,
   // in order.
   std::vector<TextRange> Occurrences(std::u16string_view line) const;
+  // The same units as Occurrences, each marked for the earliest keyword in
+  // the list whose occurrence covers it; a keyword listed twice is marked
+  // for its first place. Ordered, not overlapping; neighbouring runs of
+  // different keywords stay apart.
+  std::vector<KeywordRange> KeywordOccurrences(std::u16string_view line) const;
+  // Adds one to counts[k] for every keyword k that occurs in the line;
+  // counts holds one entry per keyword.
+  void CountKeywordsIn(std::u16string_view line, std::vector<int>& counts) const;
+  // The first place in the list of the keyword at `keyword` (the same after
+  // the fold, with the fold on): the place its occurrences are marked for.
+  int FirstPlace(int keyword) const;
 
  private:
   using State = std::uint32_t;
@@ -46,6 +65,10 @@ class KeywordMatcher {
   // Calls visit(state, end, folded_index) after each unit of the line, end
   // being the original index after it; stops when visit returns false.
   // With kPositions, StartOf may be asked about the units seen.
+  // Calls visit(keyword, length) for the first place of every keyword that
+  // ends in the state.
+  template <typename Visit>
+  void ForEachEndingIn(State state, Visit&& visit) const;
   template <bool kPositions, typename Visit>
   void Scan(std::u16string_view line, Visit&& visit) const;
   template <bool kFold, bool kPositions, typename Visit>
@@ -73,6 +96,16 @@ class KeywordMatcher {
   std::vector<std::uint32_t> first_keyword_;
   std::vector<std::uint32_t> first_length_;
   std::vector<std::uint32_t> longest_;
+  // The first keyword ending exactly in each state and its length, and the
+  // nearest suffix state in which one ends (0 for none): every keyword in a
+  // line, for the marks and the counts.
+  std::vector<std::uint32_t> own_keyword_;
+  std::vector<std::uint32_t> own_length_;
+  std::vector<State> next_output_;
+  // For each keyword's first place, the later places of the same keyword
+  // (the same after the fold, with the fold on).
+  std::vector<std::vector<std::uint32_t>> repeats_;
+  std::vector<int> first_place_;
   // Whether the line being scanned composes half-width kana, and then the
   // original index of each of its folded units.
   mutable bool composing_ = false;

@@ -56,6 +56,9 @@ class ListBox : public Control {
   // Other items keep their selection state.
   virtual void SetSelected(int index) = 0;
   virtual bool IsSelected(int index) const = 0;
+  // The item becomes current and is scrolled into view; every item keeps
+  // its selection state. An index with no item is ignored.
+  virtual void MoveCurrentTo(int index) = 0;
   // Every item becomes selected, in one go.
   virtual void SelectAll() = 0;
   // No item stays selected, in one go; the current item stays current.
@@ -72,6 +75,9 @@ class ListBox : public Control {
   virtual void SelectItems(const std::vector<int>& ascending) = 0;
   // Visits every item in order; the text is valid during the call only.
   virtual void ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const = 0;
+  // Draws the items again, once, when what they show beside their text has
+  // changed.
+  virtual void Repaint() = 0;
 };
 
 class TextBox : public Control {
@@ -112,6 +118,7 @@ class MainWindow {
   // maximised: the current one, or the one a restore gives back.
   virtual TwipsRect NormalOuter() const = 0;
   virtual std::intptr_t Handle() const = 0;
+  virtual void SetTitle(const std::u16string& title) = 0;
 
   virtual std::vector<Monitor> Monitors() const = 0;
   // The monitor that holds the window, or most of it.

@@ -19,6 +19,9 @@ enum class MenuCommand {
   kHtmlLinks,
   kAbout,
   kDefaultBrowser,
+  kNextHit,
+  kPreviousHit,
+  kOpenAddress,
 };
 
 // The command's id in the system menu: below the system's own commands

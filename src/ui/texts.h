@@ -106,4 +106,19 @@ extern const char16_t kMenuClearSelection[];
 // The system menu's option for sender pages.
 extern const char16_t kMenuDefaultBrowser[];
 
+// Moving through what a search found, and opening the address box's address.
+extern const char16_t kMenuNextHit[];
+extern const char16_t kMenuPreviousHit[];
+extern const char16_t kMenuOpenAddress[];
+// The window's title, and with the count of lines the last search found.
+extern const char16_t kWindowTitle[];
+std::u16string TitleWithHits(std::size_t lines);
+// What the keyword list draws for an empty keyword (whose text stays empty)
+// and beside a keyword listed before.
+extern const char16_t kEmptyKeyword[];
+extern const char16_t kRepeatedKeyword[];
+UserMessage AddressNotWeb(const std::u16string& address);
+UserMessage AddressNotValid(const std::u16string& address);
+UserMessage BrowserNotStarted(const std::u16string& address);
+
 }  // namespace vorenta::texts

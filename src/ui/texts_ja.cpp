@@ -8,6 +8,16 @@
 
 namespace vorenta::texts {
 
+namespace {
+
+std::u16string Number(std::uint64_t value) {
+  std::u16string number;
+  for (char c : std::to_string(value)) number += static_cast<char16_t>(c);
+  return number;
+}
+
+}  // namespace
+
 const char16_t kMessageTitle[] = u"Vorenta";
 
 const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&K)\tShift+F10";
@@ -34,9 +44,7 @@ const char16_t kCueUrlBox[] = u"行をクリックすると URL がここに入�
 std::u16string FailureReason(std::uint32_t error, const std::u16string& system_text) {
   if (error == kErrorIsFolder) return u"同じ名前のフォルダーがあるため、ファイルを作れません。";
   if (!system_text.empty()) return system_text;
-  std::u16string number;
-  for (char c : std::to_string(error)) number += static_cast<char16_t>(c);
-  return u"エラー番号 " + number;
+  return u"エラー番号 " + Number(error);
 }
 
 const char16_t kChoiceSaveAgain[] = u"もう一度保存する";
@@ -177,10 +185,9 @@ UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
 }
 
 UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes) {
-  std::u16string megabytes;
-  for (char c : std::to_string(limit_bytes >> 20)) megabytes += static_cast<char16_t>(c);
   return {u"ファイルが大きすぎるため、表示できません。",
-          u"ファイル: " + path + u"\n\n表示できるのは " + megabytes + u" MB までのファイルです。",
+          u"ファイル: " + path + u"\n\n表示できるのは " + Number(limit_bytes >> 20) +
+              u" MB までのファイルです。",
           /*warning=*/true};
 }
 
@@ -237,5 +244,37 @@ const char16_t kMenuSelectAll[] = u"すべて選択(&A)\tCtrl+A";
 const char16_t kMenuClearSelection[] = u"選択を解除(&N)\tEsc";
 
 const char16_t kMenuDefaultBrowser[] = u"新着ページを既定のブラウザーで開く(&B)";
+
+const char16_t kMenuNextHit[] = u"次の見つかった行へ(&J)\tF3";
+const char16_t kMenuPreviousHit[] = u"前の見つかった行へ(&Q)\tShift+F3";
+const char16_t kMenuOpenAddress[] = u"アドレスをブラウザーで開く(&U)";
+
+const char16_t kWindowTitle[] = u"Vorenta";
+
+std::u16string TitleWithHits(std::size_t lines) {
+  return std::u16string(kWindowTitle) + u" - " + Number(lines) + u" 行";
+}
+
+const char16_t kEmptyKeyword[] = u"（空のキーワード：すべての行に一致）";
+const char16_t kRepeatedKeyword[] = u"（重複）";
+
+UserMessage AddressNotWeb(const std::u16string& address) {
+  return {u"このアドレスはブラウザーで開きません。",
+          u"開くのは http:// か https:// で始まるアドレスだけです。\n\n" + address, true};
+}
+
+UserMessage AddressNotValid(const std::u16string& address) {
+  return {u"このアドレスはブラウザーで開きません。",
+          u"アドレスに使えない文字（空白や全角文字など）が含まれているか、長すぎます。\n"
+          u"アドレス欄を直してから、もう一度 Enter を押してください。\n\n" +
+              address,
+          true};
+}
+
+UserMessage BrowserNotStarted(const std::u16string& address) {
+  return {u"ブラウザーを起動できませんでした。",
+          u"アドレスをコピーして、ブラウザーのアドレス欄に貼り付けてください。\n\n" + address,
+          true};
+}
 
 }  // namespace vorenta::texts

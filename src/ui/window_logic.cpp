@@ -21,6 +21,10 @@ void WindowLogic::ShowMail(std::u16string_view mail_text) {
   MailLineReader lines(mail_text);
   p_.mail_pane.ReplaceItems(lines);
   highlighter_ = KeywordMatcher();
+  if (results_.searched()) {
+    results_.Clear();
+    ShowHitCount();
+  }
   address_from_mail_.clear();
   // A pasted mail's sender is named by its first line.
   mail_sender_address_.clear();
@@ -38,27 +42,11 @@ int WindowLogic::FirstKeywordPositionIn(int line_index) const {
   return PositionMatcher().FirstPosition(p_.mail_pane.ItemText(line_index));
 }
 
-std::vector<TextRange> WindowLogic::HighlightsIn(std::u16string_view line) const {
-  return highlighter_.Occurrences(line);
-}
-
 int WindowLogic::AddressRunLength(const std::u16string& s, int p) const {
   return UrlRunLength(s, p, url_chars_);
 }
 
 void WindowLogic::FillUrlChars() { url_chars_ = BuildUrlChars(); }
-
-void WindowLogic::OnSearchClick() {
-  // Every keyword at once, every line read once; the hits are selected in one
-  // go, adding to what was selected before.
-  KeywordMatcher matcher(keywords_, options_.fuzzy_search);
-  std::vector<int> hits;
-  p_.mail_pane.ForEachItem([&](int index, std::u16string_view line) {
-    if (matcher.AnyIn(line)) hits.push_back(index);
-  });
-  highlighter_ = std::move(matcher);
-  p_.mail_pane.SelectItems(hits);
-}
 
 void WindowLogic::OnSearchButtonDown(int button, int shift) {
   if (button == kButtonRight && shift == 0) ToggleKeywordPanel();
@@ -114,6 +102,8 @@ void WindowLogic::RemoveCurrentKeyword() {
   if (current < 0 || current >= static_cast<int>(keywords_.size())) return;
   keywords_.erase(keywords_.begin() + current);
   p_.keyword_list.RemoveItem(current);
+  // A keyword below may no longer repeat one, or take another colour.
+  p_.keyword_list.Repaint();
   KeywordsChanged();
 }
 
@@ -169,10 +159,13 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
       {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
       {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
       {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.mail_pane.SelectedIndexes().empty()},
+      {MenuCommand::kNextHit, texts::kMenuNextHit, !results_.hits().empty()},
+      {MenuCommand::kPreviousHit, texts::kMenuPreviousHit, !results_.hits().empty()},
       {MenuCommand::kPasteWithLinks, texts::kMenuPasteWithLinks},
       {MenuCommand::kOpenSenderPage, texts::kMenuOpenSenderPage,
        !user_senders_.PageFor(SenderKey()).empty()},
       {MenuCommand::kRegisterSender, texts::kMenuRegisterSender, SenderRegistrable()},
+      {MenuCommand::kOpenAddress, texts::kMenuOpenAddress, !p_.address_box.Text().empty()},
       {MenuCommand::kFuzzySearch, texts::kMenuFuzzySearch, true, options_.fuzzy_search, true},
       {MenuCommand::kAlwaysOnTop, texts::kMenuAlwaysOnTop, true, options_.always_on_top},
       {MenuCommand::kRememberPlacement, texts::kMenuRememberPlacement, true,
@@ -197,6 +190,15 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
       return;
     case MenuCommand::kPasteWithLinks:
       PasteWithLinks();
+      return;
+    case MenuCommand::kNextHit:
+      MoveToHit(false);
+      return;
+    case MenuCommand::kPreviousHit:
+      MoveToHit(true);
+      return;
+    case MenuCommand::kOpenAddress:
+      OpenAddress();
       return;
     case MenuCommand::kOpenSenderPage:
       OpenSenderPage();

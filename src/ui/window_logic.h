@@ -13,6 +13,8 @@
 #include "ui/keyword_saving.h"
 #include "ui/mail_pane_menu.h"
 #include "ui/platform.h"
+#include "ui/search_marks.h"
+#include "ui/search_results.h"
 #include "ui/system_menu.h"
 #include "ui/user_senders.h"
 
@@ -21,6 +23,7 @@ namespace vorenta {
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyDelete = 46;
+inline constexpr int kKeyF3 = 114;
 inline constexpr int kKeyA = 65;
 inline constexpr int kKeyC = 67;
 inline constexpr int kKeyV = 86;
@@ -59,6 +62,13 @@ class WindowLogic {
   void OnKeywordBoxKey(int key_code, int shift);
   void OnKeywordDoubleClick();
   void OnKeywordListKey(int key_code, int shift);
+  void OnAddressBoxKey(int key_code, int shift);
+  // Keys that mean the same wherever the focus is (F3, Shift+F3); false
+  // when the key is not one of them.
+  bool OnWindowKey(int key_code, int shift);
+  // To the next (or previous) line the last search found, wrapping at the
+  // ends; the selection stays as it is.
+  void MoveToHit(bool backwards);
 
   // The system menu's extra entries, as they stand now, and their commands.
   std::vector<MenuItem> SystemMenu() const;
@@ -75,8 +85,11 @@ class WindowLogic {
   std::u16string SelectedLinesText() const;
 
   // What the mail pane shows highlighted in a line: every occurrence of the
-  // keywords as of the last search, until the next paste or drop.
-  std::vector<TextRange> HighlightsIn(std::u16string_view line) const;
+  // keywords as of the last search, each in its keyword's colour, until the
+  // next paste or drop.
+  std::vector<Highlight> HighlightsIn(std::u16string_view line) const;
+  // What the keyword list draws beside the keyword at that index.
+  KeywordListEntry KeywordListEntryAt(int index) const;
 
   // Saves the keywords at close; false when the user chose to keep the
   // window open (see KeywordSaving::MayClose).
@@ -111,6 +124,8 @@ class WindowLogic {
   // message, else what the mail's first line names.
   std::u16string SenderKey() const;
   void OpenSenderPage();
+  void OpenAddress();
+  void ShowHitCount();
   void RemoveCurrentKeyword();
   void CopySelectedLines();
   void KeywordsChanged();
@@ -137,6 +152,7 @@ class WindowLogic {
   mutable std::optional<KeywordMatcher> position_matcher_;
   mutable bool position_fold_ = false;
   KeywordMatcher highlighter_;
+  SearchResults results_;
   // The address the last line click put in the address box, since the
   // mail now shown arrived; empty before.
   std::u16string address_from_mail_;

@@ -27,29 +27,57 @@ int ReferencePosition(const std::u16string& line, const Keywords& keywords, bool
   return position == 0 ? 0 : origin[static_cast<size_t>(position - 1)] + 1;
 }
 
-std::vector<TextRange> ReferenceOccurrences(const std::u16string& line, const Keywords& keywords,
-                                            bool fold) {
+// For each unit of the line, the earliest keyword whose occurrence covers
+// it, or -1; and each keyword's count of the line (0 or 1).
+struct Reference {
+  std::vector<int> owner;
+  std::vector<int> counts;
+};
+
+Reference ReferenceMarks(const std::u16string& line, const Keywords& keywords, bool fold) {
   std::vector<int> origin;
   const std::u16string folded = fold ? FoldText(line, &origin) : line;
   if (!fold) {
     for (int i = 0; i <= static_cast<int>(line.size()); ++i) origin.push_back(i);
   }
-  std::vector<bool> covered(line.size(), false);
-  for (const auto& keyword : keywords) {
-    const std::u16string k = fold ? FoldText(keyword) : keyword;
-    if (k.empty()) continue;
+  Reference reference{std::vector<int>(line.size(), -1), std::vector<int>(keywords.size(), 0)};
+  for (int index = static_cast<int>(keywords.size()) - 1; index >= 0; --index) {
+    const std::u16string k = fold ? FoldText(keywords[index]) : keywords[index];
+    if (k.empty()) {
+      reference.counts[index] = line.empty() ? 0 : 1;
+      continue;
+    }
     for (size_t at = folded.find(k); at != std::u16string::npos; at = folded.find(k, at + 1)) {
+      reference.counts[index] = 1;
       for (int u = origin[at]; u < origin[at + k.size()]; ++u)
-        covered[static_cast<size_t>(u)] = true;
+        reference.owner[static_cast<size_t>(u)] = index;
     }
   }
+  return reference;
+}
+
+std::vector<TextRange> MergedRuns(const std::vector<int>& owner) {
   std::vector<TextRange> ranges;
-  for (int i = 0; i < static_cast<int>(covered.size()); ++i) {
-    if (!covered[static_cast<size_t>(i)]) continue;
+  for (int i = 0; i < static_cast<int>(owner.size()); ++i) {
+    if (owner[static_cast<size_t>(i)] < 0) continue;
     if (!ranges.empty() && ranges.back().end == i) {
       ranges.back().end = i + 1;
     } else {
       ranges.push_back({i, i + 1});
+    }
+  }
+  return ranges;
+}
+
+std::vector<KeywordRange> KeywordRuns(const std::vector<int>& owner) {
+  std::vector<KeywordRange> ranges;
+  for (int i = 0; i < static_cast<int>(owner.size()); ++i) {
+    const int keyword = owner[static_cast<size_t>(i)];
+    if (keyword < 0) continue;
+    if (!ranges.empty() && ranges.back().end == i && ranges.back().keyword == keyword) {
+      ranges.back().end = i + 1;
+    } else {
+      ranges.push_back({i, i + 1, keyword});
     }
   }
   return ranges;
@@ -80,6 +108,17 @@ TEST(KeywordMatcher, FoldedMatchesStartWhereTheirFirstUnitCameFrom) {
   EXPECT_EQ(KeywordMatcher({u"ガイド"}, false).FirstPosition(u"ｶﾞｲﾄﾞ"), 0);
 }
 
+TEST(KeywordMatcher, OverlapsAreMarkedForTheEarlierKeywordAndRepeatsCountAsTheFirst) {
+  const KeywordMatcher matcher({u"セール", u"ル開催", u"セール", u""}, false);
+  EXPECT_EQ(matcher.KeywordOccurrences(u"大セール開催"),
+            (std::vector<KeywordRange>{{1, 4, 0}, {4, 6, 1}}));
+  std::vector<int> counts(4, 0);
+  matcher.CountKeywordsIn(u"セールとセール", counts);
+  matcher.CountKeywordsIn(u"ル開催", counts);
+  matcher.CountKeywordsIn(u"", counts);
+  EXPECT_EQ(counts, (std::vector<int>{1, 1, 1, 2}));
+}
+
 TEST(KeywordMatcher, AgreesWithThePlainSearchOnRandomText) {
   // A small alphabet with the units the fold changes, so that matches,
   // overlaps and compositions are frequent.
@@ -100,8 +139,14 @@ TEST(KeywordMatcher, AgreesWithThePlainSearchOnRandomText) {
       const int expected = ReferencePosition(line, keywords, fold);
       ASSERT_EQ(matcher.FirstPosition(line), expected) << "round " << round << " fold " << fold;
       ASSERT_EQ(matcher.AnyIn(line), expected > 0) << "round " << round;
-      ASSERT_EQ(matcher.Occurrences(line), ReferenceOccurrences(line, keywords, fold))
+      const Reference reference = ReferenceMarks(line, keywords, fold);
+      ASSERT_EQ(matcher.Occurrences(line), MergedRuns(reference.owner))
           << "round " << round << " fold " << fold;
+      ASSERT_EQ(matcher.KeywordOccurrences(line), KeywordRuns(reference.owner))
+          << "round " << round << " fold " << fold;
+      std::vector<int> counts(keywords.size(), 0);
+      matcher.CountKeywordsIn(line, counts);
+      ASSERT_EQ(counts, reference.counts) << "round " << round << " fold " << fold;
     }
   }
 }

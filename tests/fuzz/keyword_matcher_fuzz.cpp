@@ -56,6 +56,23 @@ void CheckLine(const std::u16string& line, const std::vector<std::u16string>& ke
   size_t expected_units = 0;
   for (bool c : covered) expected_units += c ? 1 : 0;
   FUZZ_CHECK(covered_units == expected_units);
+
+  // The marks per keyword cover the same units, each for a keyword that
+  // occurs in the line.
+  std::vector<int> counts(keywords.size(), 0);
+  matcher.CountKeywordsIn(line, counts);
+  size_t marked_units = 0;
+  previous_end = 0;
+  for (const KeywordRange& range : matcher.KeywordOccurrences(line)) {
+    FUZZ_CHECK(range.begin >= previous_end && range.begin < range.end);
+    FUZZ_CHECK(range.end <= static_cast<int>(line.size()));
+    FUZZ_CHECK(range.keyword >= 0 && range.keyword < static_cast<int>(keywords.size()));
+    FUZZ_CHECK(counts[static_cast<size_t>(range.keyword)] == 1);
+    for (int u = range.begin; u < range.end; ++u) FUZZ_CHECK(covered[static_cast<size_t>(u)]);
+    marked_units += static_cast<size_t>(range.end - range.begin);
+    previous_end = range.end;
+  }
+  FUZZ_CHECK(marked_units == expected_units);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST_F(FuzzySearch, HighlightsFollowTheListOfTheLastSearchUntilTheNextPaste) {
   Paste(u"SALE and sale\rnothing");
   EXPECT_TRUE(logic.HighlightsIn(u"sale").empty()) << "nothing before the first search";
   logic.OnSearchClick();
-  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"), (std::vector<TextRange>{{9, 13}}));
+  EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"), (std::vector<Highlight>{{9, 13, 0}}));
 
   memory.keyword_box.SetText(u"and");
   logic.OnKeywordBoxKey(kKeyEnter, 0);
@@ -42,7 +42,7 @@ TEST_F(FuzzySearch, HighlightsFollowTheListOfTheLastSearchUntilTheNextPaste) {
   SwitchFold();
   logic.OnSearchClick();
   EXPECT_EQ(logic.HighlightsIn(u"SALE and sale"),
-            (std::vector<TextRange>{{0, 4}, {5, 8}, {9, 13}}));
+            (std::vector<Highlight>{{0, 4, 0}, {5, 8, 1}, {9, 13, 0}}));
 
   Paste(u"sale");
   EXPECT_TRUE(logic.HighlightsIn(u"sale").empty());

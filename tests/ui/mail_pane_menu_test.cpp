@@ -63,7 +63,7 @@ TEST_F(MailPane, EscAloneClearsEverySelectionAndNothingElse) {
   EXPECT_TRUE(memory.mail_pane.SelectedIndexes().empty());
   EXPECT_EQ(memory.mail_pane.CurrentIndex(), 1);
   EXPECT_EQ(memory.address_box.Text(), u"http://shop.example/sale");
-  EXPECT_EQ(logic.HighlightsIn(u"セール開催"), (std::vector<TextRange>{{0, 3}}));
+  EXPECT_EQ(logic.HighlightsIn(u"セール開催"), (std::vector<Highlight>{{0, 3, 0}}));
 }
 
 }  // namespace

@@ -49,16 +49,20 @@ class MemoryListBox : public MemoryControl<ListBox> {
 
   // What a user's click does: the item becomes current.
   void SetCurrentIndex(int index) { current_ = index; }
+  void MoveCurrentTo(int index) override {
+    if (Has(index)) current_ = index;
+  }
   void SelectAll() override;
   void DeselectAll() override;
   std::vector<int> SelectedIndexes() const override;
   void ReplaceItems(LineSource& lines) override;
   void SelectItems(const std::vector<int>& ascending) override;
   void ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const override;
+  void Repaint() override { ++repaints_; }
   // Items added or selected while the list was visible: each would have
   // been painted on its own.
   int VisibleChanges() const { return visible_changes_; }
-  // Times the whole list was painted after bulk work.
+  // Times the whole list was painted after bulk work or a Repaint.
   int Repaints() const { return repaints_; }
 
  private:

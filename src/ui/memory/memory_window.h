@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/controls.h"
@@ -24,6 +25,8 @@ class MemoryWindow : public MainWindow {
   float Top() const override { return top_; }
   TwipsRect NormalOuter() const override;
   std::intptr_t Handle() const override { return handle_; }
+  void SetTitle(const std::u16string& title) override { title_ = title; }
+  const std::u16string& Title() const { return title_; }
   std::vector<Monitor> Monitors() const override { return monitors_; }
   // The monitor whose work area holds the window's top left corner, else
   // the first.
@@ -53,6 +56,7 @@ class MemoryWindow : public MainWindow {
   float left_ = 0;
   float top_ = 0;
   std::intptr_t handle_ = 0x1234;
+  std::u16string title_ = u"Vorenta";
   bool minimised_ = false;
   std::optional<TwipsRect> normal_;
   // One 1920 x 1040 pixel work area at 96 DPI.

@@ -8,6 +8,7 @@
 #include "mail/mail_file.h"
 #include "platform/win32/scoped_win32.h"
 #include "ui/layout.h"
+#include "ui/win32/keyword_list_drawing.h"
 #include "ui/win32/mail_pane_drawing.h"
 #include "ui/win32/ole_drop_target.h"
 #include "ui/win32/twips.h"
@@ -98,8 +99,11 @@ bool AppWindow::CreateControls() {
   const HWND mail_pane =
       child(L"LISTBOX", L"", kListStyle | kMailPaneStyle, WS_EX_CLIENTEDGE, kMailPaneId);
   // Keys reach the window as WM_VKEYTOITEM: Delete removes a keyword.
+  // Owner-drawn to show each keyword's colour and count beside its text,
+  // which it keeps.
+  constexpr DWORD kKeywordListStyle = LBS_WANTKEYBOARDINPUT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   const HWND keyword_list =
-      child(L"LISTBOX", L"", kListStyle | LBS_WANTKEYBOARDINPUT, WS_EX_CLIENTEDGE, kKeywordListId);
+      child(L"LISTBOX", L"", kListStyle | kKeywordListStyle, WS_EX_CLIENTEDGE, kKeywordListId);
   const HWND address_box = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kAddressBoxId);
   const HWND keyword_box = child(L"EDIT", L"", kEditStyle, WS_EX_CLIENTEDGE, kKeywordBoxId);
   if (!search_button || !mail_pane || !keyword_list || !address_box || !keyword_box) return false;
@@ -119,6 +123,7 @@ bool AppWindow::CreateControls() {
   TakeOverMessages(mail_pane, mail_pane_proc_);
   mail_pane_->CallDirectly(mail_pane_proc_);
   TakeOverMessages(keyword_box, keyword_box_proc_);
+  TakeOverMessages(address_box, address_box_proc_);
   mail_pane_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
   NameControls();
   return true;
@@ -136,14 +141,19 @@ void AppWindow::ApplyFonts(std::unique_ptr<WindowFonts> fonts) {
   // Only now may the old fonts go.
   fonts_ = std::move(fonts);
   // An owner-drawn list is told its line height; the widths change too.
-  TEXTMETRICW metrics{};
-  {
-    const WindowDc dc(mail_pane_->hwnd(), fonts_->mail_pane());
-    GetTextMetricsW(dc.get(), &metrics);
-  }
-  mail_line_height_ = metrics.tmHeight > 0 ? metrics.tmHeight : 16;
+  mail_line_height_ = LineHeight(mail_pane_->hwnd(), fonts_->mail_pane());
   SendMessageW(mail_pane_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(mail_line_height_, 0));
+  // A keyword's row leaves room around the swatch.
+  keyword_line_height_ = LineHeight(keyword_list_->hwnd(), fonts_->message()) + 2;
+  SendMessageW(keyword_list_->hwnd(), LB_SETITEMHEIGHT, 0, MAKELPARAM(keyword_line_height_, 0));
   mail_pane_->MeasureWidthsWith([this](const auto& lines) { return WidestMailLine(lines); });
+}
+
+int AppWindow::LineHeight(HWND control, HFONT font) {
+  TEXTMETRICW metrics{};
+  const WindowDc dc(control, font);
+  GetTextMetricsW(dc.get(), &metrics);
+  return metrics.tmHeight > 0 ? metrics.tmHeight : 16;
 }
 
 int AppWindow::WidestMailLine(const std::vector<std::u16string>& lines) const {
@@ -169,7 +179,18 @@ void AppWindow::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
   const std::u16string_view line(reinterpret_cast<const char16_t*>(text.data()),
                                  copied > 0 ? static_cast<size_t>(copied) : 0);
   const FontSelected font(item.hDC, fonts_ ? fonts_->mail_pane() : nullptr);
-  DrawMailLine(item, line, logic_ ? logic_->HighlightsIn(line) : std::vector<TextRange>{});
+  DrawMailLine(item, line, logic_ ? logic_->HighlightsIn(line) : std::vector<Highlight>{});
+}
+
+void AppWindow::DrawKeywordListItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) {
+    if (item.itemAction == ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+    return;
+  }
+  const int index = static_cast<int>(item.itemID);
+  const std::u16string keyword = keyword_list_->ItemText(index);
+  const FontSelected font(item.hDC, fonts_ ? fonts_->message() : nullptr);
+  DrawKeywordItem(item, keyword, logic_ ? logic_->KeywordListEntryAt(index) : KeywordListEntry{});
 }
 
 void AppWindow::PlaceControls() {
@@ -211,6 +232,7 @@ void AppWindow::Show(int show_command) {
 int AppWindow::RunMessageLoop() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TakeWindowKey(message)) continue;
     if (hwnd_ && IsDialogMessageW(hwnd_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -290,16 +312,24 @@ LRESULT AppWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     case WM_MEASUREITEM: {
-      // Sent while the mail pane is created, before its font is known.
+      // Sent while the lists are created, before their fonts are known.
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
-      if (measure->CtlID != kMailPaneId) break;
-      measure->itemHeight = static_cast<UINT>(mail_line_height_ > 0 ? mail_line_height_ : 16);
+      const int height = measure->CtlID == kMailPaneId      ? mail_line_height_
+                         : measure->CtlID == kKeywordListId ? keyword_line_height_
+                                                            : -1;
+      if (height < 0) break;
+      measure->itemHeight = static_cast<UINT>(height > 0 ? height : 16);
       return TRUE;
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (item->CtlID != kMailPaneId) break;
-      DrawMailPaneItem(*item);
+      if (item->CtlID == kMailPaneId) {
+        DrawMailPaneItem(*item);
+      } else if (item->CtlID == kKeywordListId) {
+        DrawKeywordListItem(*item);
+      } else {
+        break;
+      }
       return TRUE;
     }
     case WM_VKEYTOITEM:

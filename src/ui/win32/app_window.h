@@ -73,12 +73,18 @@ class AppWindow {
   LRESULT HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  LRESULT HandleAddressBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  // Keys that mean the same wherever the focus is in the window; true when
+  // the message was taken.
+  bool TakeWindowKey(const MSG& message);
 
   bool CreateControls();
   void NameControls();
   void ApplyFonts(std::unique_ptr<WindowFonts> fonts);
   int WidestMailLine(const std::vector<std::u16string>& lines) const;
+  static int LineHeight(HWND control, HFONT font);
   void DrawMailPaneItem(const DRAWITEMSTRUCT& item);
+  void DrawKeywordListItem(const DRAWITEMSTRUCT& item);
   void PlaceControls();
   void OnCommand(int control_id, int notification);
   void OnDpiChanged(int dpi, const RECT& suggested);
@@ -109,7 +115,9 @@ class AppWindow {
   WNDPROC search_button_proc_ = nullptr;
   WNDPROC mail_pane_proc_ = nullptr;
   WNDPROC keyword_box_proc_ = nullptr;
+  WNDPROC address_box_proc_ = nullptr;
   int mail_line_height_ = 0;
+  int keyword_line_height_ = 0;
   WindowDpi dpi_;
   std::unique_ptr<WindowFonts> fonts_;
   std::unique_ptr<Win32PushButton> search_button_;

@@ -1,5 +1,5 @@
 // Mouse and keyboard messages of the controls that have handlers: the
-// Search button, the mail pane and the keyword entry box.
+// Search button, the mail pane, the keyword entry box and the address box.
 
 #include "ui/win32/app_window.h"
 
@@ -71,6 +71,7 @@ LRESULT AppWindow::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   if (search_button_ && hwnd == search_button_->hwnd()) original = search_button_proc_;
   if (mail_pane_ && hwnd == mail_pane_->hwnd()) original = mail_pane_proc_;
   if (keyword_box_ && hwnd == keyword_box_->hwnd()) original = keyword_box_proc_;
+  if (address_box_ && hwnd == address_box_->hwnd()) original = address_box_proc_;
   // Controls not yet or no longer wrapped: by their identifiers.
   if (!original) {
     switch (GetDlgCtrlID(hwnd)) {
@@ -82,6 +83,9 @@ LRESULT AppWindow::CallOriginal(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
         break;
       case kKeywordBoxId:
         original = keyword_box_proc_;
+        break;
+      case kAddressBoxId:
+        original = address_box_proc_;
         break;
     }
   }
@@ -99,6 +103,8 @@ LRESULT AppWindow::HandleControlMessage(int control_id, HWND hwnd, UINT message,
         return HandleMailPaneMessage(hwnd, message, w, l);
       case kKeywordBoxId:
         return HandleKeywordBoxMessage(hwnd, message, w, l);
+      case kAddressBoxId:
+        return HandleAddressBoxMessage(hwnd, message, w, l);
     }
   }
   return CallOriginal(hwnd, message, w, l);
@@ -171,6 +177,26 @@ LRESULT AppWindow::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LP
       break;
   }
   return CallOriginal(hwnd, message, w, l);
+}
+
+LRESULT AppWindow::HandleAddressBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return CallOriginal(hwnd, message, w, l) | WantEnter(l);
+    case WM_KEYDOWN:
+      logic_->OnAddressBoxKey(static_cast<int>(w), KeyModifiers());
+      break;
+    case WM_CHAR:
+      if (IsLineBreakChar(w)) return 0;
+      break;
+  }
+  return CallOriginal(hwnd, message, w, l);
+}
+
+bool AppWindow::TakeWindowKey(const MSG& message) {
+  if (!logic_ || !hwnd_ || message.message != WM_KEYDOWN) return false;
+  if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+  return logic_->OnWindowKey(static_cast<int>(message.wParam), KeyModifiers());
 }
 
 // A press on a line that is already selected may start a drag of the

@@ -5,31 +5,29 @@ namespace vorenta {
 namespace {
 
 struct LineColours {
-  COLORREF background, text, marker, marker_text;
+  COLORREF background, text;
 };
 
-bool HighContrast() {
-  HIGHCONTRASTW contrast{};
-  contrast.cbSize = sizeof contrast;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+struct MarkerColours {
+  COLORREF background, text;
+};
+
+LineColours ColoursFor(bool selected) {
+  return selected ? LineColours{GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)}
+                  : LineColours{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
 }
 
-// A yellow marker on white rows, an amber one on the selection's colour,
-// both under dark text; in high contrast only the system's colours, the
-// marker taking the other pair of the row.
-LineColours ColoursFor(bool selected) {
-  const COLORREF window = GetSysColor(COLOR_WINDOW);
-  const COLORREF window_text = GetSysColor(COLOR_WINDOWTEXT);
-  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF highlight_text = GetSysColor(COLOR_HIGHLIGHTTEXT);
-  if (HighContrast()) {
-    return selected ? LineColours{highlight, highlight_text, window, window_text}
-                    : LineColours{window, window_text, highlight, highlight_text};
+// Each keyword's marker, in the shade for the row, under dark text; in high
+// contrast only the system's colours, the marker taking the other pair of
+// the row.
+MarkerColours MarkerFor(int colour, bool selected, bool high_contrast) {
+  if (high_contrast) {
+    const LineColours other = ColoursFor(!selected);
+    return {other.background, other.text};
   }
-  constexpr COLORREF kMarkerText = RGB(0, 0, 0);
-  return selected ? LineColours{highlight, highlight_text, RGB(255, 196, 64), kMarkerText}
-                  : LineColours{window, window_text, RGB(255, 236, 112), kMarkerText};
+  const MarkerShades& shades =
+      kKeywordMarkers[static_cast<size_t>(colour) % kKeywordMarkers.size()];
+  return {ToColorRef(selected ? shades.selected : shades.plain), RGB(0, 0, 0)};
 }
 
 int Width(HDC dc, const wchar_t* text, int length) {
@@ -44,8 +42,17 @@ int MeasureLine(HDC dc, std::u16string_view text) {
   return Width(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()));
 }
 
+bool HighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
 void DrawMailLine(const DRAWITEMSTRUCT& item, std::u16string_view text,
-                  const std::vector<TextRange>& highlights) {
+                  const std::vector<Highlight>& highlights) {
   const HDC dc = item.hDC;
   const RECT& rect = item.rcItem;
   if (item.itemAction == ODA_FOCUS) {
@@ -66,15 +73,17 @@ void DrawMailLine(const DRAWITEMSTRUCT& item, std::u16string_view text,
 
   // Each found run: its background, then its text again in the marker's
   // colour, clipped to the run, so that the run reads the same as before.
-  for (const TextRange& range : highlights) {
+  const bool high_contrast = !highlights.empty() && HighContrast();
+  for (const Highlight& range : highlights) {
     if (range.begin < 0 || range.end > length || range.begin >= range.end) continue;
     RECT marker = rect;
     marker.left = x + Width(dc, chars, range.begin);
     marker.right = x + Width(dc, chars, range.end);
     if (marker.right <= marker.left) continue;
-    SetBkColor(dc, colours.marker);
+    const MarkerColours marker_colours = MarkerFor(range.colour, selected, high_contrast);
+    SetBkColor(dc, marker_colours.background);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &marker, nullptr, 0, nullptr);
-    SetTextColor(dc, colours.marker_text);
+    SetTextColor(dc, marker_colours.text);
     ExtTextOutW(dc, x, rect.top, ETO_CLIPPED, &marker, chars, static_cast<UINT>(length), nullptr);
   }
   SetBkMode(dc, OPAQUE);

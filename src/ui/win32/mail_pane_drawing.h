@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/keyword_matcher.h"
+#include "ui/keyword_colours.h"
+#include "ui/search_marks.h"
 
 namespace vorenta {
 
@@ -17,7 +18,11 @@ inline constexpr int kMailLineIndent = 2;
 // Draws one item of the owner-drawn mail pane. The list box gives the item
 // rectangle shifted by its horizontal scroll position.
 void DrawMailLine(const DRAWITEMSTRUCT& item, std::u16string_view text,
-                  const std::vector<TextRange>& highlights);
+                  const std::vector<Highlight>& highlights);
+
+// Whether the user asked for high contrast: then only system colours.
+bool HighContrast();
+COLORREF ToColorRef(const Rgb& rgb);
 
 // The line's width in pixels in the font selected into the device context.
 int MeasureLine(HDC dc, std::u16string_view text);

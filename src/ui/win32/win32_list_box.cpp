@@ -156,6 +156,19 @@ bool Win32ListBox::IsSelected(int index) const {
   return SendMessageW(hwnd(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
 }
 
+void Win32ListBox::MoveCurrentTo(int index) {
+  if (index < 0 || index >= Count()) return;
+  if (AllowsManySelected()) {
+    // The caret moves without touching the selection; FALSE scrolls the
+    // item fully into view.
+    SendMessageW(hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+  } else {
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+}
+
+void Win32ListBox::Repaint() { InvalidateRect(hwnd(), nullptr, TRUE); }
+
 void Win32ListBox::SelectAll() {
   if (AllowsManySelected()) SendMessageW(hwnd(), LB_SETSEL, TRUE, -1);
 }

@@ -23,6 +23,7 @@ class Win32ListBox : public Win32Control<ListBox> {
   int CurrentIndex() const override;
   void SetSelected(int index) override;
   bool IsSelected(int index) const override;
+  void MoveCurrentTo(int index) override;
   void SelectAll() override;
   void DeselectAll() override;
   std::vector<int> SelectedIndexes() const override;
@@ -32,6 +33,7 @@ class Win32ListBox : public Win32Control<ListBox> {
   // One message per run of consecutive items.
   void SelectItems(const std::vector<int>& ascending) override;
   void ForEachItem(const std::function<void(int, std::u16string_view)>& visit) const override;
+  void Repaint() override;
 
   // The item under a point in client pixels, or kNoItem; any index, not
   // only those that fit the 16 bits of LB_ITEMFROMPOINT.

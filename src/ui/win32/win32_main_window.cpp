@@ -53,6 +53,11 @@ TwipsRect Win32MainWindow::NormalOuter() const {
 
 std::intptr_t Win32MainWindow::Handle() const { return reinterpret_cast<std::intptr_t>(hwnd_); }
 
+// Screen readers announce the new name of the foreground window.
+void Win32MainWindow::SetTitle(const std::u16string& title) {
+  SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(title.c_str()));
+}
+
 std::vector<Monitor> Win32MainWindow::Monitors() const { return AllMonitors(); }
 
 Monitor Win32MainWindow::CurrentMonitor() const {

@@ -24,6 +24,7 @@ class Win32MainWindow : public MainWindow {
   float Top() const override;
   TwipsRect NormalOuter() const override;
   std::intptr_t Handle() const override;
+  void SetTitle(const std::u16string& title) override;
   std::vector<Monitor> Monitors() const override;
   Monitor CurrentMonitor() const override;
   void Place(const Monitor& monitor, const TwipsRect& outer) override;
