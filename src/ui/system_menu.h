@@ -19,6 +19,8 @@ enum class MenuCommand {
   kHtmlLinks,
   kAbout,
   kDefaultBrowser,
+  kExportKeywords,
+  kImportKeywords,
 };
 
 // The command's id in the system menu: below the system's own commands
