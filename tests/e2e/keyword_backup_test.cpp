@@ -16,8 +16,10 @@ namespace {
 
 using Keywords = std::vector<std::u16string>;
 
-constexpr int kFileNameEdit = 0x480;   // edt1 of the common file dialogs
-constexpr int kFileNameCombo = 0x47c;  // cmb13, which holds it in newer ones
+// The file dialogs' name box: edt1, or the edit inside cmb13, however deep
+// (Wine puts it inside a ComboBoxEx).
+constexpr int kFileNameEdit = 0x480;
+constexpr int kFileNameCombo = 0x47c;
 
 HWND WaitForDialog(const VorentaSession& vorenta, const std::u16string& words) {
   HWND dialog = nullptr;
@@ -29,9 +31,22 @@ HWND WaitForDialog(const VorentaSession& vorenta, const std::u16string& words) {
 }
 
 HWND FileNameBox(HWND dialog) {
-  if (HWND edit = GetDlgItem(dialog, kFileNameEdit); edit && IsWindowVisible(edit)) return edit;
-  const HWND combo = GetDlgItem(dialog, kFileNameCombo);
-  return combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+  HWND found = nullptr;
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM result) -> BOOL {
+        wchar_t class_name[16] = {};
+        GetClassNameW(child, class_name, 16);
+        const int id = GetDlgCtrlID(child);
+        if (_wcsicmp(class_name, L"Edit") != 0 || !IsWindowVisible(child) ||
+            (id != kFileNameEdit && id != kFileNameCombo)) {
+          return TRUE;
+        }
+        *reinterpret_cast<HWND*>(result) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // Alt+Space and the entry's letter, then the full name typed into the file
