@@ -98,7 +98,7 @@ TEST(KeywordBackup, AListExportedFromOnePcAndReadIntoAnEmptyListIsTheSameList) {
   EXPECT_EQ(ListItems(other_pc.control(kKeywordList)), list);
 }
 
-TEST(KeywordBackup, ATextFileDroppedOnTheKeywordListAddsItsNewKeywords) {
+TEST(KeywordBackup, ATextFileDroppedOnTheKeywordListAddsItsNewKeywordsAndTextIsRefused) {
   VorentaSession vorenta({.keyword_file_bytes = "sale\r\n"});
   const HWND keywords = vorenta.control(kKeywordList);
   ASSERT_TRUE(vorenta.BringToFront());
@@ -113,6 +113,12 @@ TEST(KeywordBackup, ATextFileDroppedOnTheKeywordListAddsItsNewKeywords) {
   const int screen_width = GetSystemMetrics(SM_CXSCREEN);
   const POINT from = window.right + 60 < screen_width ? POINT{window.right + 40, window.top + 60}
                                                       : POINT{window.left - 40, window.top + 60};
+  // Text is no file: refused. (On its way the drag crosses the mail pane,
+  // which would take it.)
+  const DragOutcome text = DragAndDrop({UnicodeText(u"text")}, from, CenterOf(keywords));
+  ASSERT_TRUE(text.finished);
+  EXPECT_EQ(text.effect, static_cast<DWORD>(DROPEFFECT_NONE));
+
   const DragOutcome outcome = DragAndDrop({DroppedFiles({file})}, from, CenterOf(keywords));
   ASSERT_TRUE(outcome.finished);
   EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
