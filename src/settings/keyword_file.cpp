@@ -38,14 +38,20 @@ std::string WritePlainForm(const std::vector<std::u16string>& keywords, const An
   return std::string(kUtf8Bom) + EncodeUtf8(text);
 }
 
-std::string WriteMarkedForm(const std::vector<std::u16string>& keywords) {
+}  // namespace
+
+std::optional<std::vector<std::u16string>> ReadMarkedKeywordText(std::u16string_view text) {
+  const size_t marked = MarkedTextStart(text);
+  if (marked == std::u16string_view::npos) return std::nullopt;
+  return ReadMarkedKeywordFields(text.substr(marked));
+}
+
+std::string WriteMarkedKeywordFile(const std::vector<std::u16string>& keywords) {
   std::u16string text(kKeywordFileMarker);
   text += u"\r\n";
   text += Lines(keywords, MarkedKeywordLine);
   return std::string(kUtf8Bom) + EncodeUtf8(text);
 }
-
-}  // namespace
 
 KeywordFileContent ReadKeywordFile(const std::string& bytes, const AnsiCodec& codec) {
   const std::string_view view(bytes);
@@ -64,11 +70,8 @@ KeywordFileContent ReadKeywordFile(const std::string& bytes, const AnsiCodec& co
     return content;
   }
   const Utf8Text decoded = DecodeUtf8(view.substr(kUtf8Bom.size()));
-  const std::u16string_view text(decoded.text);
-  const size_t marked = MarkedTextStart(text);
-  content.keywords = marked == std::u16string_view::npos
-                         ? ReadKeywordFields(text)
-                         : ReadMarkedKeywordFields(text.substr(marked));
+  std::optional<std::vector<std::u16string>> marked = ReadMarkedKeywordText(decoded.text);
+  content.keywords = marked ? std::move(*marked) : ReadKeywordFields(decoded.text);
   content.lossy = decoded.lossy;
   return content;
 }
@@ -77,7 +80,7 @@ std::string WriteKeywordFile(const std::vector<std::u16string>& keywords, const 
   std::string plain = WritePlainForm(keywords, codec);
   const KeywordFileContent back = ReadKeywordFile(plain, codec);
   if (!back.lossy && back.keywords == keywords) return plain;
-  return WriteMarkedForm(keywords);
+  return WriteMarkedKeywordFile(keywords);
 }
 
 }  // namespace vorenta

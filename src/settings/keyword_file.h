@@ -55,6 +55,7 @@
 // trailing spaces is written in double quotes with each double quote
 // doubled. Every list reads back unchanged from what the writer writes.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,5 +75,14 @@ struct KeywordFileContent {
 KeywordFileContent ReadKeywordFile(const std::string& bytes, const AnsiCodec& codec);
 
 std::string WriteKeywordFile(const std::vector<std::u16string>& keywords, const AnsiCodec& codec);
+
+// The marked form's pieces, for other files that carry a keyword list.
+//
+// The keywords of a text that begins with the marker line; nullopt for any
+// other text.
+std::optional<std::vector<std::u16string>> ReadMarkedKeywordText(std::u16string_view text);
+// The bytes of the marked form: the byte-order mark, the marker line, the
+// keywords.
+std::string WriteMarkedKeywordFile(const std::vector<std::u16string>& keywords);
 
 }  // namespace vorenta

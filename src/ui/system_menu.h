@@ -22,6 +22,8 @@ enum class MenuCommand {
   kNextHit,
   kPreviousHit,
   kOpenAddress,
+  kExportKeywords,
+  kImportKeywords,
 };
 
 // The command's id in the system menu: below the system's own commands

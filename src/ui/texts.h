@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/platform.h"
 
@@ -17,6 +18,8 @@ extern const char16_t kMessageTitle[];
 // The window's system menu. A tab separates an entry from its key.
 extern const char16_t kMenuTogglePanel[];
 extern const char16_t kMenuRemoveKeyword[];
+extern const char16_t kMenuExportKeywords[];
+extern const char16_t kMenuImportKeywords[];
 extern const char16_t kMenuCopyLines[];
 extern const char16_t kMenuPasteWithLinks[];
 extern const char16_t kMenuOpenSenderPage[];
@@ -83,6 +86,21 @@ UserMessage MailFileNotRead(const std::u16string& path, std::uint32_t error,
 UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes);
 // An Outlook item whose body is kept only in a form that could not be read.
 UserMessage OutlookBodyNotRead(const std::u16string& name);
+
+// Keyword lists written to and read from files of the user's choosing: the
+// file dialogs, and what is told after.
+FileQuestion ExportKeywordsQuestion();
+FileQuestion ImportKeywordsQuestion();
+UserMessage KeywordsExported(const std::u16string& path, int count);
+UserMessage KeywordsNotExported(const SaveFailure& failure);
+UserMessage KeywordSourceNotRead(const std::u16string& path, std::uint32_t error,
+                                 const std::u16string& system_text);
+UserMessage KeywordSourceTooLarge(const std::u16string& path, std::size_t limit_bytes);
+// The file holds no text the program reads (another code page, binary data).
+UserMessage KeywordSourceNotText(const std::u16string& path);
+// `added` keywords joined the list; `skipped` of the files' keywords were in
+// it already (or twice in the files).
+UserMessage KeywordsImported(const std::vector<std::u16string>& paths, int added, int skipped);
 
 // Asked before a sender row is added to the user's sender file.
 UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u16string& page);

@@ -22,6 +22,8 @@ const char16_t kMessageTitle[] = u"Vorenta";
 
 const char16_t kMenuTogglePanel[] = u"キーワード一覧の表示/非表示(&K)\tShift+F10";
 const char16_t kMenuRemoveKeyword[] = u"選んだキーワードを削除(&D)\tDelete";
+const char16_t kMenuExportKeywords[] = u"キーワードを書き出す(&E)...";
+const char16_t kMenuImportKeywords[] = u"キーワードを読み込む(&I)...";
 const char16_t kMenuCopyLines[] = u"選んだ行をコピー(&L)\tCtrl+C";
 const char16_t kMenuPasteWithLinks[] = u"リンク先付きで貼り付け(&H)\tCtrl+V";
 const char16_t kMenuOpenSenderPage[] = u"差出人の新着ページを開く(&O)\tShift+右クリック";
@@ -189,6 +191,99 @@ UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes
           u"ファイル: " + path + u"\n\n表示できるのは " + Number(limit_bytes >> 20) +
               u" MB までのファイルです。",
           /*warning=*/true};
+}
+
+namespace {
+
+std::u16string Number(std::size_t value) {
+  std::u16string digits;
+  for (char c : std::to_string(value)) digits += static_cast<char16_t>(c);
+  return digits;
+}
+
+const char16_t kKeywordSources[] =
+    u"読み込めるのは、1 行に 1 つずつキーワードを書いたテキスト ファイル"
+    u"（UTF-8、UTF-16、Shift_JIS）と、Vorenta で書き出したファイル、"
+    u"Vorenta のキーワードのファイル（SMdata1.dat）です。";
+
+}  // namespace
+
+FileQuestion ExportKeywordsQuestion() {
+  return {u"キーワードを書き出す",
+          u"キーワード.txt",
+          {{u"テキスト ファイル (*.txt)", u"*.txt"}, {u"すべてのファイル (*.*)", u"*.*"}}};
+}
+
+FileQuestion ImportKeywordsQuestion() {
+  return {u"キーワードを読み込む",
+          u"",
+          {{u"テキスト ファイル (*.txt)", u"*.txt"},
+           {u"Vorenta のキーワードのファイル (SMdata1.dat)", u"SMdata1.dat"},
+           {u"すべてのファイル (*.*)", u"*.*"}}};
+}
+
+UserMessage KeywordsExported(const std::u16string& path, int count) {
+  return {u"キーワードを " + Number(static_cast<std::size_t>(count)) + u" 件書き出しました。",
+          u"ファイル: " + path +
+              u"\n\nほかのパソコンの Vorenta では、システム メニューの"
+              u"「キーワードを読み込む」で、このファイルを読み込めます。"};
+}
+
+UserMessage KeywordsNotExported(const SaveFailure& failure) {
+  // The user chose the folder: another one helps, moving Vorenta does not.
+  const bool other_cause = !HeldByAnotherProgram(failure.error) && !DiskFull(failure.error);
+  return {u"キーワードを書き出せませんでした。",
+          Details(failure) + u"\n\n" +
+              (other_cause ? u"書き込みのできる別のフォルダー（「ドキュメント」など）を選んで、"
+                             u"もう一度書き出してください。"
+                           : SaveAdvice(failure.error)),
+          /*warning=*/true};
+}
+
+UserMessage KeywordSourceNotRead(const std::u16string& path, std::uint32_t error,
+                                 const std::u16string& system_text) {
+  std::u16string details = FileAndReason(path, FailureReason(error, system_text));
+  if (HeldByAnotherProgram(error)) {
+    details +=
+        u"\n\nほかのプログラムがこのファイルを開いています。"
+        u"そのプログラムを閉じてから、もう一度読み込んでください。";
+  }
+  return {u"キーワードを読み込めませんでした。",
+          details + u"\n\nキーワード一覧は変わっていません。", /*warning=*/true};
+}
+
+UserMessage KeywordSourceTooLarge(const std::u16string& path, std::size_t limit_bytes) {
+  return {u"ファイルが大きすぎるため、キーワードを読み込めませんでした。",
+          u"ファイル: " + path + u"\n\n読み込めるのは " + Number(limit_bytes >> 20) +
+              u" MB までのファイルです。キーワード一覧は変わっていません。",
+          /*warning=*/true};
+}
+
+UserMessage KeywordSourceNotText(const std::u16string& path) {
+  return {u"このファイルからはキーワードを読み込めません。",
+          u"ファイル: " + path + u"\n\nテキストではないか、読み取れない文字コードのファイルです。" +
+              kKeywordSources + u"\n\nキーワード一覧は変わっていません。",
+          /*warning=*/true};
+}
+
+UserMessage KeywordsImported(const std::vector<std::u16string>& paths, int added, int skipped) {
+  std::u16string details = paths.size() == 1 ? u"ファイル: " + paths.front() : u"ファイル:";
+  if (paths.size() > 1) {
+    for (const std::u16string& path : paths) details += u"\n" + path;
+  }
+  if (added == 0 && skipped == 0) {
+    return {u"ファイルにキーワードがありませんでした。", details + u"\n\n" + kKeywordSources};
+  }
+  if (added == 0) {
+    return {u"新しいキーワードはありませんでした。",
+            details + u"\n\nファイルのキーワードは、すべてキーワード一覧にあります。"};
+  }
+  if (skipped > 0) {
+    details += u"\n\nキーワード一覧にすでにあるか、ファイルの中で重なっていた " +
+               Number(static_cast<std::size_t>(skipped)) + u" 件は、追加していません。";
+  }
+  return {u"キーワードを " + Number(static_cast<std::size_t>(added)) + u" 件追加しました。",
+          details};
 }
 
 UserMessage ConfirmSenderRegistration(const std::u16string& sender, const std::u16string& page) {

@@ -158,6 +158,8 @@ std::vector<MenuItem> WindowLogic::SystemMenu() const {
   return {
       {MenuCommand::kTogglePanel, texts::kMenuTogglePanel, true, IsKeywordPanelOpen(), true},
       {MenuCommand::kRemoveKeyword, texts::kMenuRemoveKeyword, keyword_current},
+      {MenuCommand::kExportKeywords, texts::kMenuExportKeywords},
+      {MenuCommand::kImportKeywords, texts::kMenuImportKeywords},
       {MenuCommand::kCopyLines, texts::kMenuCopyLines, !p_.mail_pane.SelectedIndexes().empty()},
       {MenuCommand::kNextHit, texts::kMenuNextHit, !results_.hits().empty()},
       {MenuCommand::kPreviousHit, texts::kMenuPreviousHit, !results_.hits().empty()},
@@ -184,6 +186,12 @@ void WindowLogic::RunMenuCommand(MenuCommand command) {
       return;
     case MenuCommand::kRemoveKeyword:
       if (IsKeywordPanelOpen()) RemoveCurrentKeyword();
+      return;
+    case MenuCommand::kExportKeywords:
+      ExportKeywords();
+      return;
+    case MenuCommand::kImportKeywords:
+      ImportKeywords();
       return;
     case MenuCommand::kCopyLines:
       CopySelectedLines();

@@ -59,6 +59,10 @@ class WindowLogic {
   void OnMailPaneDrop(const DropData& data);
   // Whether a drop would be taken: for the cursor while it is dragged over.
   bool AcceptsMailPaneDrop(const DropData& data) const;
+  // Files dropped on the keyword list: their keywords join it, as the
+  // menu's reading of a file does. Anything else is refused.
+  void OnKeywordListDrop(const DropData& data);
+  bool AcceptsKeywordListDrop(const DropData& data) const;
   void OnKeywordBoxKey(int key_code, int shift);
   void OnKeywordDoubleClick();
   void OnKeywordListKey(int key_code, int shift);
@@ -129,6 +133,13 @@ class WindowLogic {
   void RemoveCurrentKeyword();
   void CopySelectedLines();
   void KeywordsChanged();
+  // Keyword lists in files of the user's choosing
+  // (window_logic_keyword_files.cpp).
+  void ExportKeywords();
+  void ImportKeywords();
+  void ImportKeywordFiles(const std::vector<std::u16string>& paths);
+  // The file's keywords; nullopt, the user told why, when it cannot be read.
+  std::optional<std::vector<std::u16string>> ReadKeywordSource(const std::u16string& path);
   void ChangeOptions(const Options& options);
   void ShowAbout();
   const KeywordMatcher& PositionMatcher() const;

@@ -52,6 +52,13 @@ SEEDS = {
         "marked": BOM + MARKER + b'\r\n"say ""hi"""\r\n""\r\n" lead"\r\nplain\r\n',
         "marked-unclosed": BOM + MARKER + b'\n"a""b\r\n"c"x,d\r\n',
     },
+    "keyword_import_fuzz": {
+        "utf8-lines": "セール\r\na,b\n \"q\" \r\r\n".encode(),
+        "cp932-lines": cp932("セール\r\n送料無料\r\n"),
+        "utf16le": b"\xff\xfe" + "セール\r\nab".encode("utf-16-le"),
+        "marked": BOM + MARKER + b'\r\n"two\r\nlines"\r\n""\r\n',
+        "binary": b"MZ\x90\x00\x03\x00\x00\x00\x04\x00",
+    },
     "keyword_file_round_trip_fuzz": {
         "quote-then-sale": keywords([QUOTE, GEN], [SE], [SPACE, SE, SPACE]),
         "cr-quote-comma": keywords([A, CR, QUOTE, B], [A, COMMA, B]),

@@ -55,6 +55,14 @@ class RecordingDialogs : public Dialogs {
     told.push_back(question.heading);
     return false;
   }
+  std::optional<std::u16string> ChooseFileToSave(const FileQuestion& question) override {
+    told.push_back(question.title);
+    return std::nullopt;
+  }
+  std::optional<std::u16string> ChooseFileToOpen(const FileQuestion& question) override {
+    told.push_back(question.title);
+    return std::nullopt;
+  }
   std::vector<std::u16string> told;
 };
 

@@ -74,8 +74,8 @@ class DropTargetTest : public ::testing::Test {
 
   std::vector<std::optional<std::u16string>> dropped_;
   bool refuse_ = false;
-  Owned<MailDropTarget> target_{
-      new MailDropTarget([this](const DropData& data) { dropped_.push_back(data.Text()); },
+  Owned<ListDropTarget> target_{
+      new ListDropTarget([this](const DropData& data) { dropped_.push_back(data.Text()); },
                          [this](const DropData& data) { return !refuse_ && data.OffersText(); })};
 };
 

@@ -67,6 +67,22 @@ bool MemoryDialogs::Ask(const UserMessage& question) {
   return NextAnswer() == kYes;
 }
 
+std::optional<std::u16string> MemoryDialogs::NextFile(const FileQuestion& question) {
+  file_questions_.push_back(question);
+  if (files_.empty()) return std::nullopt;
+  std::optional<std::u16string> path = std::move(files_.front());
+  files_.erase(files_.begin());
+  return path;
+}
+
+std::optional<std::u16string> MemoryDialogs::ChooseFileToSave(const FileQuestion& question) {
+  return NextFile(question);
+}
+
+std::optional<std::u16string> MemoryDialogs::ChooseFileToOpen(const FileQuestion& question) {
+  return NextFile(question);
+}
+
 std::int32_t MemorySystemCalls::SetWindowPos(std::intptr_t window, std::intptr_t insert_after,
                                              int x, int y, int cx, int cy, unsigned flags) {
   window_pos_calls_.push_back({window, insert_after, x, y, cx, cy, flags});

@@ -76,10 +76,17 @@ class MemoryDialogs : public Dialogs {
   int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
   // Takes the next scripted answer too: kYes, or anything else for no.
   bool Ask(const UserMessage& question) override;
+  // Both take the next scripted file name; cancelled when none is left.
+  std::optional<std::u16string> ChooseFileToSave(const FileQuestion& question) override;
+  std::optional<std::u16string> ChooseFileToOpen(const FileQuestion& question) override;
 
   static constexpr int kYes = 0;
   static constexpr int kNo = 1;
   void AnswerNext(int choice) { answers_.push_back(choice); }
+  // The next file dialog's answer: a full name, or nullopt to cancel.
+  void PickFileNext(std::optional<std::u16string> path) { files_.push_back(std::move(path)); }
+  // The file dialogs shown, in order.
+  const std::vector<FileQuestion>& file_questions() const { return file_questions_; }
   // Runs while each question is shown, before it is answered: what the user
   // does meanwhile.
   void OnQuestion(std::function<void()> action) { on_question_ = std::move(action); }
@@ -90,10 +97,13 @@ class MemoryDialogs : public Dialogs {
 
  private:
   int NextAnswer();
+  std::optional<std::u16string> NextFile(const FileQuestion& question);
 
   std::vector<Shown> shown_;
   std::vector<UserMessage> asked_;
   std::vector<int> answers_;
+  std::vector<std::optional<std::u16string>> files_;
+  std::vector<FileQuestion> file_questions_;
   std::function<void()> on_question_;
 };
 

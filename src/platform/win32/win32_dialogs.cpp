@@ -1,6 +1,7 @@
 #include "platform/win32/win32_dialogs.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <string>
 
@@ -115,6 +116,70 @@ bool Win32Dialogs::Ask(const UserMessage& question) {
   }
   return MessageBoxW(owner_, Whole(question).c_str(), title.c_str(),
                      MB_YESNO | (question.warning ? MB_ICONWARNING : MB_ICONQUESTION)) == IDYES;
+}
+
+namespace {
+
+// Long paths are allowed for: the dialog fails rather than cut a name.
+constexpr DWORD kPathBufferChars = 32768;
+
+// "name\0patterns\0" for each type, and one more NUL to end the list.
+std::wstring FilterOf(const std::vector<FileType>& types) {
+  std::wstring filter;
+  for (const FileType& type : types) {
+    filter += ToWide(type.name);
+    filter += L'\0';
+    filter += ToWide(type.patterns);
+    filter += L'\0';
+  }
+  filter += L'\0';
+  return filter;
+}
+
+// The extension of the first type's first pattern ("*.txt" gives "txt"),
+// added to a name typed without one.
+std::wstring DefaultExtensionOf(const std::vector<FileType>& types) {
+  if (types.empty()) return {};
+  const std::wstring pattern = ToWide(types.front().patterns);
+  const size_t dot = pattern.find(L"*.");
+  if (dot != 0) return {};
+  std::wstring extension = pattern.substr(2, pattern.find(L';') - 2);
+  return extension.find_first_of(L"*?") == std::wstring::npos ? extension : std::wstring();
+}
+
+std::optional<std::u16string> AskForFile(HWND owner, const FileQuestion& question, bool save) {
+  std::wstring path = ToWide(question.file_name);
+  if (path.size() >= kPathBufferChars) path.clear();
+  path.resize(kPathBufferChars, L'\0');
+  const std::wstring title = ToWide(question.title);
+  const std::wstring filter = FilterOf(question.types);
+  const std::wstring extension = DefaultExtensionOf(question.types);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = question.types.empty() ? nullptr : filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = kPathBufferChars;
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  // Else the chosen folder becomes the current one, and stays in use: it
+  // could not be renamed or removed while the program runs.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  if (!chosen) return std::nullopt;
+  return FromWide(path.c_str(), wcsnlen(path.c_str(), path.size()));
+}
+
+}  // namespace
+
+std::optional<std::u16string> Win32Dialogs::ChooseFileToSave(const FileQuestion& question) {
+  return AskForFile(owner_, question, /*save=*/true);
+}
+
+std::optional<std::u16string> Win32Dialogs::ChooseFileToOpen(const FileQuestion& question) {
+  return AskForFile(owner_, question, /*save=*/false);
 }
 
 }  // namespace vorenta

@@ -1,6 +1,6 @@
 #pragma once
 // Messages and questions as task dialogs owned by the main window (message
-// boxes where task dialogs are missing).
+// boxes where task dialogs are missing); the common Open and Save As dialogs.
 
 #include <windows.h>
 
@@ -24,6 +24,8 @@ class Win32Dialogs : public Dialogs {
   void Inform(const UserMessage& message) override;
   int Choose(const UserMessage& message, const std::vector<std::u16string>& choices) override;
   bool Ask(const UserMessage& question) override;
+  std::optional<std::u16string> ChooseFileToSave(const FileQuestion& question) override;
+  std::optional<std::u16string> ChooseFileToOpen(const FileQuestion& question) override;
 
  private:
   HWND owner_;

@@ -205,21 +205,38 @@ void AppWindow::Attach(WindowLogic& logic, std::function<bool(bool)> query_unloa
   logic_ = &logic;
   query_unload_ = std::move(query_unload);
   AddSystemMenuItems();
-  if (drop_target_registered_) return;
-  auto* target = new MailDropTarget(
-      // Handled once the drop is over: what it may tell the user must not
-      // keep the other program's drag waiting.
-      [this](const DropData& data) {
-        pending_drop_ = std::make_unique<DroppedData>(data, FirstReadable);
-        PostMessageW(hwnd_, kDropReceived, 0, 0);
-      },
-      // Lines dragged out of the pane never drop back into it.
-      [this](const DropData& data) {
-        return !dragging_out_ && logic_ && logic_->AcceptsMailPaneDrop(data);
-      });
-  drop_target_registered_ = SUCCEEDED(RegisterDragDrop(mail_pane_->hwnd(), target));
-  // The registration holds its own reference.
-  target->Release();
+  RegisterDropTargets();
+}
+
+void AppWindow::RegisterDropTargets() {
+  // Each drop is handled once it is over: what it may tell the user must
+  // not keep the other program's drag waiting.
+  if (!drop_target_registered_) {
+    auto* target = new ListDropTarget(
+        [this](const DropData& data) {
+          pending_drop_ = std::make_unique<DroppedData>(data, FirstReadable);
+          PostMessageW(hwnd_, kDropReceived, 0, 0);
+        },
+        // Lines dragged out of the pane never drop back into it.
+        [this](const DropData& data) {
+          return !dragging_out_ && logic_ && logic_->AcceptsMailPaneDrop(data);
+        });
+    drop_target_registered_ = SUCCEEDED(RegisterDragDrop(mail_pane_->hwnd(), target));
+    // The registration holds its own reference.
+    target->Release();
+  }
+  if (!keyword_drop_target_registered_) {
+    auto* target = new ListDropTarget(
+        [this](const DropData& data) {
+          // Only the file names count here: no dragged message is read.
+          pending_keyword_drop_ = std::make_unique<DroppedData>(
+              data, [](const std::vector<std::u16string>&) { return -1; });
+          PostMessageW(hwnd_, kKeywordDropReceived, 0, 0);
+        },
+        [this](const DropData& data) { return logic_ && logic_->AcceptsKeywordListDrop(data); });
+    keyword_drop_target_registered_ = SUCCEEDED(RegisterDragDrop(keyword_list_->hwnd(), target));
+    target->Release();
+  }
 }
 
 void AppWindow::Show(int show_command) {
@@ -265,6 +282,12 @@ LRESULT AppWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       if (logic_ && pending_drop_) {
         const std::unique_ptr<DroppedData> drop = std::move(pending_drop_);
         logic_->OnMailPaneDrop(*drop);
+      }
+      return 0;
+    case kKeywordDropReceived:
+      if (logic_ && pending_keyword_drop_) {
+        const std::unique_ptr<DroppedData> drop = std::move(pending_keyword_drop_);
+        logic_->OnKeywordListDrop(*drop);
       }
       return 0;
     case WM_SIZE:
@@ -406,6 +429,8 @@ void AppWindow::OnEndSession(bool ending) {
 void AppWindow::OnDestroy() {
   if (drop_target_registered_) RevokeDragDrop(mail_pane_->hwnd());
   drop_target_registered_ = false;
+  if (keyword_drop_target_registered_) RevokeDragDrop(keyword_list_->hwnd());
+  keyword_drop_target_registered_ = false;
   logic_ = nullptr;
   PostQuitMessage(0);
 }

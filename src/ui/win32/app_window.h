@@ -39,7 +39,8 @@ class AppWindow {
   // The window, not yet shown, with its controls at their design places and
   // a client area of the design size. False when Windows refused.
   bool Create();
-  // From now on events reach the window logic, and drops on the mail pane are taken
+  // From now on events reach the window logic, and drops on the mail pane
+  // and the keyword list are taken
   // (OLE must be initialised on this thread); its commands join the
   // system menu. `query_unload` runs when the window is about to close,
   // whichever way it closes: false keeps the window open. `may_ask` is false
@@ -93,6 +94,7 @@ class AppWindow {
   void RestoreFocus();
   // True when the window may close.
   bool QueryUnloadOnce(bool may_ask);
+  void RegisterDropTargets();
   void AddSystemMenuItems();
   void UpdateSystemMenuItems(HMENU menu);
   bool OnSystemCommand(WPARAM command);
@@ -131,6 +133,7 @@ class AppWindow {
   std::function<bool(bool)> query_unload_;
   bool unloaded_ = false;
   bool drop_target_registered_ = false;
+  bool keyword_drop_target_registered_ = false;
   HWND last_focus_ = nullptr;
 
   // A left press on a mail line that has not been released yet.
@@ -139,9 +142,12 @@ class AppWindow {
   bool mail_pane_keyboard_ = false;
   // Lines dragged out of the mail pane must not drop back into it.
   bool dragging_out_ = false;
-  // A drop taken and not yet handled.
+  // A drop taken and not yet handled, on the mail pane and on the keyword
+  // list.
   std::unique_ptr<DroppedData> pending_drop_;
+  std::unique_ptr<DroppedData> pending_keyword_drop_;
   static constexpr UINT kDropReceived = WM_APP + 1;
+  static constexpr UINT kKeywordDropReceived = WM_APP + 2;
 };
 
 }  // namespace vorenta

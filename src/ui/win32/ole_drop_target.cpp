@@ -180,26 +180,26 @@ std::optional<DraggedMessage> Win32DropData::Message(int index) const {
   return message;
 }
 
-MailDropTarget::MailDropTarget(DropHandler on_drop, DropQuestion accepts)
+ListDropTarget::ListDropTarget(DropHandler on_drop, DropQuestion accepts)
     : on_drop_(std::move(on_drop)), accepts_(std::move(accepts)) {}
 
-HRESULT MailDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+HRESULT ListDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   accepting_ = data && accepts_ && accepts_(Win32DropData(data));
   if (effect) *effect = accepting_ ? ChosenEffect(*effect) : DROPEFFECT_NONE;
   return S_OK;
 }
 
-HRESULT MailDropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+HRESULT ListDropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
   if (effect) *effect = accepting_ ? ChosenEffect(*effect) : DROPEFFECT_NONE;
   return S_OK;
 }
 
-HRESULT MailDropTarget::DragLeave() {
+HRESULT ListDropTarget::DragLeave() {
   accepting_ = false;
   return S_OK;
 }
 
-HRESULT MailDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+HRESULT ListDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   const Win32DropData dropped(data);
   const bool take = accepting_ && data && accepts_ && accepts_(dropped);
   accepting_ = false;

@@ -1,7 +1,8 @@
 #pragma once
-// What is dropped onto the mail pane by OLE drag and drop: text, HTML or
-// files. The window logic decides what it takes; what it refuses gets the
-// no-drop cursor and never reaches the handler.
+// What is dropped onto a list by OLE drag and drop (the mail pane: text,
+// HTML, files, messages; the keyword list: files). The window logic decides
+// what it takes; what it refuses gets the no-drop cursor and never reaches
+// the handler.
 
 #include <windows.h>
 
@@ -33,14 +34,14 @@ class Win32DropData : public DropData {
   IDataObject* data_;
 };
 
-class MailDropTarget : public ComObject<IDropTarget> {
+class ListDropTarget : public ComObject<IDropTarget> {
  public:
   using DropHandler = std::function<void(const DropData&)>;
   using DropQuestion = std::function<bool(const DropData&)>;
   // `accepts` says whether a drop would be taken; asked when a drag enters
   // and again at the drop. A source that extracts asynchronously (new
   // Outlook) is told when the drop has been read.
-  MailDropTarget(DropHandler on_drop, DropQuestion accepts);
+  ListDropTarget(DropHandler on_drop, DropQuestion accepts);
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,
                                       DWORD* effect) override;
