@@ -195,12 +195,6 @@ UserMessage MailFileTooLarge(const std::u16string& path, std::size_t limit_bytes
 
 namespace {
 
-std::u16string Number(std::size_t value) {
-  std::u16string digits;
-  for (char c : std::to_string(value)) digits += static_cast<char16_t>(c);
-  return digits;
-}
-
 const char16_t kKeywordSources[] =
     u"読み込めるのは、1 行に 1 つずつキーワードを書いたテキスト ファイル"
     u"（UTF-8、UTF-16、Shift_JIS）と、Vorenta で書き出したファイル、"
