@@ -23,7 +23,7 @@ void WindowLogic::ShowMail(std::u16string_view mail_text) {
   highlighter_ = KeywordMatcher();
   if (results_.searched()) {
     results_.Clear();
-    ShowHitCount();
+    ShowSearchResults();
   }
   address_from_mail_.clear();
   // A pasted mail's sender is named by its first line.

@@ -129,7 +129,8 @@ class WindowLogic {
   std::u16string SenderKey() const;
   void OpenSenderPage();
   void OpenAddress();
-  void ShowHitCount();
+  // The title's count and the keyword list's, as of the last search.
+  void ShowSearchResults();
   void RemoveCurrentKeyword();
   void CopySelectedLines();
   void KeywordsChanged();

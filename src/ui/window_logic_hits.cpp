@@ -25,13 +25,14 @@ void WindowLogic::OnSearchClick() {
   p_.mail_pane.SelectItems(hits);
   results_.Take(keywords_, matcher, std::move(hits), lines_per_keyword);
   highlighter_ = std::move(matcher);
-  ShowHitCount();
-  p_.keyword_list.Repaint();
+  ShowSearchResults();
 }
 
-void WindowLogic::ShowHitCount() {
+void WindowLogic::ShowSearchResults() {
   p_.window.SetTitle(results_.searched() ? texts::TitleWithHits(results_.hits().size())
                                          : std::u16string(texts::kWindowTitle));
+  // The counts beside the keywords.
+  p_.keyword_list.Repaint();
 }
 
 bool WindowLogic::OnWindowKey(int key_code, int shift) {

@@ -61,10 +61,11 @@ bool Fail(const char* what) {
   return false;
 }
 
-// By its class too: a message box of the program has the same title.
+// By its class: a message box of the program has the same title, and a
+// search puts its count in the window's.
 HWND FindVorenta() {
   HWND window = nullptr;
-  WaitUntil([&] { return (window = FindWindowW(L"VorentaForm1", L"Vorenta")) != nullptr; },
+  WaitUntil([&] { return (window = FindWindowW(L"VorentaForm1", nullptr)) != nullptr; },
             std::chrono::seconds(30));
   return window;
 }

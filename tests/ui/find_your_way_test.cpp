@@ -65,9 +65,11 @@ TEST_F(FindYourWay, CountsShowInTheTitleAndBesideEachKeywordUntilTheNextPaste) {
   EXPECT_EQ(lines, (std::vector<std::optional<int>>{2, 1, 0, 2, 3}));
   EXPECT_EQ(memory.keyword_list.ItemText(4), u"") << "the list keeps the keywords themselves";
 
+  const int repaints_before_paste = memory.keyword_list.Repaints();
   Paste(u"セール");
   EXPECT_EQ(memory.window.Title(), u"Vorenta");
   EXPECT_FALSE(logic.KeywordListEntryAt(0).lines);
+  EXPECT_GT(memory.keyword_list.Repaints(), repaints_before_paste) << "the counts go";
 }
 
 TEST_F(FindYourWay, EachKeywordHasItsColourInListOrderTheSameInTheListAndThePane) {
