@@ -293,23 +293,30 @@ std::vector<KeywordRange> KeywordMatcher::KeywordOccurrences(std::u16string_view
   return ranges;
 }
 
-void KeywordMatcher::CountKeywordsIn(std::u16string_view line, std::vector<int>& counts) const {
-  if (line.empty() || keyword_count_ == 0) return;
-  // Each keyword once per line, however often it occurs.
-  std::vector<bool> seen(keyword_count_, false);
+bool KeywordMatcher::CountKeywordsIn(std::u16string_view line, std::vector<int>& counts) const {
+  if (line.empty() || keyword_count_ == 0) return false;
+  // Each keyword once per line, however often it occurs: a keyword is seen
+  // in this line when its stamp is the line's.
+  if (seen_in_line_.size() != keyword_count_ || ++line_stamp_ == 0) {
+    seen_in_line_.assign(keyword_count_, 0);
+    line_stamp_ = 1;
+  }
   const auto count = [&](std::uint32_t keyword) {
-    if (seen[keyword]) return;
-    seen[keyword] = true;
+    if (seen_in_line_[keyword] == line_stamp_) return;
+    seen_in_line_[keyword] = line_stamp_;
     ++counts[keyword];
     for (const std::uint32_t repeat : repeats_[keyword]) ++counts[repeat];
   };
-  if (empty_keyword_ != kNone) count(empty_keyword_);
+  bool found = empty_keyword_ != kNone;
+  if (found) count(empty_keyword_);
   Scan<false>(line, [&](State state, int, int) {
     if (first_keyword_[state] != kNone) {
+      found = true;
       ForEachEndingIn(state, [&](std::uint32_t keyword, std::uint32_t) { count(keyword); });
     }
     return true;
   });
+  return found;
 }
 
 }  // namespace vorenta

@@ -50,8 +50,9 @@ class KeywordMatcher {
   // different keywords stay apart.
   std::vector<KeywordRange> KeywordOccurrences(std::u16string_view line) const;
   // Adds one to counts[k] for every keyword k that occurs in the line;
-  // counts holds one entry per keyword.
-  void CountKeywordsIn(std::u16string_view line, std::vector<int>& counts) const;
+  // counts holds one entry per keyword. Returns AnyIn(line), in the same
+  // one pass over the line.
+  bool CountKeywordsIn(std::u16string_view line, std::vector<int>& counts) const;
   // The first place in the list of the keyword at `keyword` (the same after
   // the fold, with the fold on): the place its occurrences are marked for.
   int FirstPlace(int keyword) const;
@@ -110,6 +111,9 @@ class KeywordMatcher {
   // original index of each of its folded units.
   mutable bool composing_ = false;
   mutable std::vector<int> origin_;
+  // For CountKeywordsIn, without an allocation per line.
+  mutable std::vector<std::uint32_t> seen_in_line_;
+  mutable std::uint32_t line_stamp_ = 0;
 };
 
 }  // namespace vorenta

@@ -16,11 +16,7 @@ void WindowLogic::OnSearchClick() {
   std::vector<int> hits;
   std::vector<int> lines_per_keyword(keywords_.size(), 0);
   p_.mail_pane.ForEachItem([&](int index, std::u16string_view line) {
-    if (!matcher.AnyIn(line)) return;
-    hits.push_back(index);
-    // Only a line with a hit holds a keyword: the counts cost nothing on
-    // the others.
-    matcher.CountKeywordsIn(line, lines_per_keyword);
+    if (matcher.CountKeywordsIn(line, lines_per_keyword)) hits.push_back(index);
   });
   p_.mail_pane.SelectItems(hits);
   results_.Take(keywords_, matcher, std::move(hits), lines_per_keyword);
