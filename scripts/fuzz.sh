@@ -18,21 +18,38 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$artifacts"
 
-status=0
-for seeds in tests/fuzz/corpus/*/; do
-  target=$(basename "$seeds")
-  cp -r "$seeds" "$work/$target"
-  log="$work/$target.log"
+# One target: its line for the report in $work/$target.result, and a
+# failure's log after it.
+run_target() {
+  local target=$1 log="$work/$1.log"
   if build/fuzz/tests/fuzz/"$target" -max_total_time="$seconds" -timeout=20 \
     -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
     "$work/$target" >"$log" 2>&1; then
+    local runs speed
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-    echo "==> fuzz $target: ${seconds} s, ${runs:-?} runs, ${speed:-?} runs/s, no finding"
+    echo "==> fuzz $target: ${seconds} s, ${runs:-?} runs, ${speed:-?} runs/s, no finding" \
+      >"$work/$target.result"
   else
-    echo "==> fuzz $target: FAILED"
-    tail -n 60 "$log"
-    status=1
+    { echo "==> fuzz $target: FAILED"; tail -n 60 "$log"; } >"$work/$target.result"
+    touch "$work/$target.failed"
   fi
+}
+
+# As many targets at a time as there are cores; reported in order.
+targets=()
+for seeds in tests/fuzz/corpus/*/; do
+  target=$(basename "$seeds")
+  targets+=("$target")
+  cp -r "$seeds" "$work/$target"
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  run_target "$target" &
+done
+wait
+
+status=0
+for target in "${targets[@]}"; do
+  cat "$work/$target.result"
+  [ ! -e "$work/$target.failed" ] || status=1
 done
 exit "$status"
