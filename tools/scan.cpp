@@ -38,7 +38,7 @@ std::vector<std::u16string> SplitKeywordLines(const std::u16string& text) {
 std::u16string ScanReport(const std::vector<std::u16string>& keywords,
                           const std::u16string& mail_text, const ScanOptions& options,
                           ScanTimes* times) {
-  return ScanReport(keywords, ScanMail{ScanMail::Source::kClipboardText, mail_text, {}, {}},
+  return ScanReport(keywords, ScanMail{ScanMail::Source::kClipboardText, mail_text, {}, {}, {}},
                     options, times);
 }
 

@@ -166,11 +166,7 @@ int AppWindow::WidestMailLine(const std::vector<std::u16string>& lines) const {
 }
 
 void AppWindow::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
-  if (item.itemID == static_cast<UINT>(-1)) {
-    // An empty list with the focus: only its focus rectangle.
-    if (item.itemAction == ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
-    return;
-  }
+  if (DrawOnlyFocus(item)) return;
   const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
   std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
   const LRESULT copied = length > 0 ? SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID,
@@ -183,10 +179,7 @@ void AppWindow::DrawMailPaneItem(const DRAWITEMSTRUCT& item) {
 }
 
 void AppWindow::DrawKeywordListItem(const DRAWITEMSTRUCT& item) {
-  if (item.itemID == static_cast<UINT>(-1)) {
-    if (item.itemAction == ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
-    return;
-  }
+  if (DrawOnlyFocus(item)) return;
   const int index = static_cast<int>(item.itemID);
   const std::u16string keyword = keyword_list_->ItemText(index);
   const FontSelected font(item.hDC, fonts_ ? fonts_->message() : nullptr);

@@ -34,10 +34,6 @@ void DrawKeywordItem(const DRAWITEMSTRUCT& item, std::u16string_view keyword,
                      const KeywordListEntry& entry) {
   const HDC dc = item.hDC;
   const RECT& rect = item.rcItem;
-  if (item.itemAction == ODA_FOCUS) {
-    DrawFocusRect(dc, &rect);
-    return;
-  }
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   const COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   // Muted on plain rows; the selection's own text colour keeps it readable.

@@ -11,6 +11,7 @@
 
 namespace vorenta {
 
+// Once DrawOnlyFocus (mail_pane_drawing.h) said no.
 void DrawKeywordItem(const DRAWITEMSTRUCT& item, std::u16string_view keyword,
                      const KeywordListEntry& entry);
 

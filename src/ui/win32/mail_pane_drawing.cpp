@@ -51,14 +51,16 @@ bool HighContrast() {
 
 COLORREF ToColorRef(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
+bool DrawOnlyFocus(const DRAWITEMSTRUCT& item) {
+  if (item.itemID != static_cast<UINT>(-1) && item.itemAction != ODA_FOCUS) return false;
+  if (item.itemAction == ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+  return true;
+}
+
 void DrawMailLine(const DRAWITEMSTRUCT& item, std::u16string_view text,
                   const std::vector<Highlight>& highlights) {
   const HDC dc = item.hDC;
   const RECT& rect = item.rcItem;
-  if (item.itemAction == ODA_FOCUS) {
-    DrawFocusRect(dc, &rect);
-    return;
-  }
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   const LineColours colours = ColoursFor(selected);
   const auto* chars = reinterpret_cast<const wchar_t*>(text.data());

@@ -15,8 +15,14 @@ namespace vorenta {
 // Room left of the text, as a plain list box leaves it.
 inline constexpr int kMailLineIndent = 2;
 
-// Draws one item of the owner-drawn mail pane. The list box gives the item
-// rectangle shifted by its horizontal scroll position.
+// An owner-drawn list's item when only its focus changes, or the focus of
+// an empty list: the focus rectangle is all there is to draw. True when
+// that was all.
+bool DrawOnlyFocus(const DRAWITEMSTRUCT& item);
+
+// Draws one item of the owner-drawn mail pane, once DrawOnlyFocus said no.
+// The list box gives the item rectangle shifted by its horizontal scroll
+// position.
 void DrawMailLine(const DRAWITEMSTRUCT& item, std::u16string_view text,
                   const std::vector<Highlight>& highlights);
 
