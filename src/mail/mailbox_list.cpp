@@ -167,7 +167,7 @@ std::string PhraseText(std::vector<Token>::const_iterator first,
   return text;
 }
 
-// An addr-spec's text: white space and comments dropped, a quoted local
+// The bare address as text: white space and comments dropped, a quoted local
 // part kept as written.
 std::string AddressText(std::vector<Token>::const_iterator first,
                         std::vector<Token>::const_iterator last) {

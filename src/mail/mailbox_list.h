@@ -11,7 +11,7 @@ namespace vorenta {
 
 struct Mailbox {
   std::u16string name;     // the decoded display name, or the comment after a bare address
-  std::u16string address;  // the addr-spec, e.g. news@shop-aoba.example.jp; may be empty
+  std::u16string address;  // the bare address, e.g. news@shop-aoba.example.jp; may be empty
 };
 
 // Reads "name <address>", bare addresses, quoted names with commas or '<' in

@@ -16,7 +16,7 @@ using HtmlToTextFunction = std::function<std::u16string(std::u16string_view html
 
 struct MailText {
   std::u16string text;            // the pane's lines, joined by CR LF
-  std::u16string sender_address;  // the From: addr-spec; empty when none
+  std::u16string sender_address;  // the From: address itself, without name or <>; empty when none
 };
 
 // Never fails: bytes that do not decode become U+FFFD and the rest of the
