@@ -156,6 +156,26 @@ double TimeUntil(Clock::time_point start, Done done) {
   return MillisecondsSince(start);
 }
 
+// A click low in the pane gives it the focus; it may copy a line's address,
+// so a mail goes on the clipboard only after it.
+void FocusPane(HWND pane) {
+  RECT client{};
+  GetClientRect(pane, &client);
+  Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+}
+
+// An empty paste, so that the timed one starts from an empty pane.
+bool EmptyPane(HWND pane) {
+  if (!SetClipboardText(u"")) return false;
+  SendEnter();
+  return TimeUntil(Clock::now(), [&] { return Ask(pane, LB_GETCOUNT) == 0; }) >= 0;
+}
+
+bool FocusAndEmpty(HWND pane) {
+  FocusPane(pane);
+  return EmptyPane(pane);
+}
+
 double Median(std::vector<double> values) {
   if (values.empty()) return -1;
   std::sort(values.begin(), values.end());
@@ -208,15 +228,7 @@ Timing Measure(const std::u16string& mail, int lines, Setting setting, int runs)
   std::vector<double> pastes, searches;
   for (int run = 0; run < runs; ++run) {
     if (!vorenta.BringToFront()) break;
-    // Focus the pane first; the click may copy a line's address, so the mail
-    // goes on the clipboard after it.
-    RECT client{};
-    GetClientRect(pane, &client);
-    Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
-    // An empty paste first, so that the timed one starts from an empty pane.
-    if (!SetClipboardText(u"")) break;
-    SendEnter();
-    if (TimeUntil(Clock::now(), [&] { return Ask(pane, LB_GETCOUNT) == 0; }) < 0) break;
+    if (!FocusAndEmpty(pane)) break;
     if (!SetClipboardText(mail)) break;
     PumpFor(std::chrono::milliseconds(200));
     auto start = Clock::now();
@@ -310,13 +322,9 @@ PasteTimes MeasureHtmlPaste(int lines, int runs) {
   std::vector<double> text_times, html_times;
   for (int run = 0; run < runs; ++run) {
     if (!vorenta.BringToFront()) break;
-    RECT client{};
-    GetClientRect(pane, &client);
-    Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
+    FocusPane(pane);
     for (const bool as_html : {false, true}) {
-      if (!SetClipboardText(u"")) return {};
-      SendEnter();
-      if (TimeUntil(Clock::now(), [&] { return Ask(pane, LB_GETCOUNT) == 0; }) < 0) return {};
+      if (!EmptyPane(pane)) return {};
       if (!SetClipboardTextAndHtml(text, html)) return {};
       PumpFor(std::chrono::milliseconds(200));
       const int expected = as_html ? html_lines : text_lines;
@@ -384,12 +392,7 @@ double MeasureEmlPaste(int megabytes, int runs, size_t& eml_bytes) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
     if (!vorenta.BringToFront()) break;
-    RECT client{};
-    GetClientRect(pane, &client);
-    Click(ClientToScreenPoint(pane, client.right / 2, client.bottom - 12));
-    if (!SetClipboardText(u"")) break;
-    SendEnter();
-    if (TimeUntil(Clock::now(), [&] { return Ask(pane, LB_GETCOUNT) == 0; }) < 0) break;
+    if (!FocusAndEmpty(pane)) break;
     if (!SetClipboardFiles({path})) break;
     PumpFor(std::chrono::milliseconds(200));
     const auto start = Clock::now();

@@ -46,15 +46,7 @@ bool SetClipboardTextAndHtml(const std::u16string& text, const std::string& html
 }
 
 bool SetClipboardFiles(const std::vector<std::wstring>& paths) {
-  DROPFILES header{};
-  header.pFiles = sizeof header;
-  header.fWide = TRUE;
-  std::wstring names;
-  for (const std::wstring& path : paths) names += path + L'\0';
-  names += L'\0';
-  HGLOBAL memory = vorenta::testing::GlobalWithBytes(
-      std::string(reinterpret_cast<const char*>(&header), sizeof header) +
-      std::string(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t)));
+  HGLOBAL memory = vorenta::testing::GlobalWithBytes(vorenta::testing::DroppedFilesBytes(paths));
   if (!memory || !OpenClipboardPatiently()) {
     if (memory) GlobalFree(memory);
     return false;

@@ -15,13 +15,7 @@ namespace {
 class DropOnMailPane : public PastedNewsletterTest {
  protected:
   DragOutcome DropOnPane(const std::vector<OfferedFormat>& formats) {
-    RECT window{};
-    GetWindowRect(vorenta.window(), &window);
-    // The drag starts beside the program's window, where nothing covers it.
-    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
-    const POINT from = window.right + 60 < screen_width ? POINT{window.right + 40, window.top + 60}
-                                                        : POINT{window.left - 40, window.top + 60};
-    return DragAndDrop(formats, from, CenterOf(pane()));
+    return DragAndDrop(formats, BesideWindow(vorenta.window()), CenterOf(pane()));
   }
 };
 

@@ -118,14 +118,7 @@ OfferedFormat AnsiText(const std::string& bytes) {
 }
 
 OfferedFormat DroppedFiles(const std::vector<std::wstring>& paths) {
-  DROPFILES header{};
-  header.pFiles = sizeof header;
-  header.fWide = TRUE;
-  std::wstring names;
-  for (const std::wstring& path : paths) names += path + L'\0';
-  names += L'\0';
-  return {CF_HDROP,
-          Bytes(&header, sizeof header) + Bytes(names.c_str(), names.size() * sizeof(wchar_t))};
+  return {CF_HDROP, vorenta::testing::DroppedFilesBytes(paths)};
 }
 
 namespace {
@@ -185,6 +178,14 @@ DragOutcome DragAndDrop(const std::vector<OfferedFormat>& formats, POINT from, P
   }
   CloseHandle(thread);
   return job.outcome;
+}
+
+POINT BesideWindow(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int screen_width = GetSystemMetrics(SM_CXSCREEN);
+  return rect.right + 60 < screen_width ? POINT{rect.right + 40, rect.top + 60}
+                                        : POINT{rect.left - 40, rect.top + 60};
 }
 
 }  // namespace vorenta_e2e

@@ -43,4 +43,8 @@ struct DragOutcome {
 // to `to` and releases there.
 DragOutcome DragAndDrop(const std::vector<OfferedFormat>& formats, POINT from, POINT to);
 
+// Where a drag onto the window starts: beside it, where nothing covers the
+// source, on whichever side the screen has room.
+POINT BesideWindow(HWND window);
+
 }  // namespace vorenta_e2e

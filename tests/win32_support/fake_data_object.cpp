@@ -90,6 +90,17 @@ HRESULT FakeDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) {
   return SHCreateStdEnumFmtEtc(static_cast<UINT>(list.size()), list.data(), out);
 }
 
+std::string DroppedFilesBytes(const std::vector<std::wstring>& paths) {
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::wstring names;
+  for (const std::wstring& path : paths) names += path + L'\0';
+  names += L'\0';
+  return std::string(reinterpret_cast<const char*>(&header), sizeof header) +
+         std::string(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+}
+
 HGLOBAL GlobalWithBytes(const std::string& bytes) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (!memory) return nullptr;

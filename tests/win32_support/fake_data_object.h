@@ -62,4 +62,7 @@ class FakeDataObject : public ComObject<IDataObject> {
 // A block of global memory with exactly these bytes.
 HGLOBAL GlobalWithBytes(const std::string& bytes);
 
+// The bytes of CF_HDROP for these full names, as Explorer gives them.
+std::string DroppedFilesBytes(const std::vector<std::wstring>& paths);
+
 }  // namespace vorenta::testing

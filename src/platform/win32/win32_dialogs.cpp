@@ -28,32 +28,44 @@ std::wstring Whole(const UserMessage& message) {
   return ToWide(message.heading) + L"\r\n\r\n" + ToWide(message.details);
 }
 
+// A task dialog's texts, kept alive for as long as its configuration.
+struct TaskTexts {
+  std::wstring title, heading, details;
+};
+
+// What every task dialog of the program shares: its owner, its texts and
+// its icon; closing it with Esc or the close box cancels it.
+TASKDIALOGCONFIG TaskConfig(HWND owner, const TaskTexts& texts, bool warning) {
+  TASKDIALOGCONFIG config{};
+  config.cbSize = sizeof config;
+  config.hwndParent = owner;
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+  config.pszWindowTitle = texts.title.c_str();
+  config.pszMainIcon = warning ? TD_WARNING_ICON : TD_INFORMATION_ICON;
+  config.pszMainInstruction = texts.heading.c_str();
+  config.pszContent = texts.details.c_str();
+  return config;
+}
+
+TaskTexts TextsOf(const std::u16string& title, const UserMessage& message) {
+  return {ToWide(title), ToWide(message.heading), ToWide(message.details)};
+}
+
 }  // namespace
 
 void Win32Dialogs::Inform(const UserMessage& message) {
-  const std::wstring title = ToWide(words_.title);
-  const std::wstring heading = ToWide(message.heading);
-  const std::wstring details = ToWide(message.details);
+  const TaskTexts texts = TextsOf(words_.title, message);
   if (const auto task_dialog = TaskDialogFunction()) {
-    TASKDIALOGCONFIG config{};
-    config.cbSize = sizeof config;
-    config.hwndParent = owner_;
-    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    TASKDIALOGCONFIG config = TaskConfig(owner_, texts, message.warning);
     config.dwCommonButtons = TDCBF_OK_BUTTON;
-    config.pszWindowTitle = title.c_str();
-    config.pszMainIcon = message.warning ? TD_WARNING_ICON : TD_INFORMATION_ICON;
-    config.pszMainInstruction = heading.c_str();
-    config.pszContent = details.c_str();
     if (SUCCEEDED(task_dialog(&config, nullptr, nullptr, nullptr))) return;
   }
-  MessageBoxW(owner_, Whole(message).c_str(), title.c_str(),
+  MessageBoxW(owner_, Whole(message).c_str(), texts.title.c_str(),
               MB_OK | (message.warning ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
 int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16string>& choices) {
-  const std::wstring title = ToWide(words_.title);
-  const std::wstring heading = ToWide(message.heading);
-  const std::wstring details = ToWide(message.details);
+  const TaskTexts texts = TextsOf(words_.title, message);
   if (const auto task_dialog = TaskDialogFunction()) {
     std::vector<std::wstring> labels;
     for (const auto& choice : choices) labels.push_back(ToWide(choice));
@@ -61,15 +73,8 @@ int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16s
     for (size_t i = 0; i < labels.size(); ++i) {
       buttons.push_back({kFirstChoiceId + static_cast<int>(i), labels[i].c_str()});
     }
-    TASKDIALOGCONFIG config{};
-    config.cbSize = sizeof config;
-    config.hwndParent = owner_;
-    config.dwFlags =
-        TDF_ALLOW_DIALOG_CANCELLATION | TDF_USE_COMMAND_LINKS | TDF_POSITION_RELATIVE_TO_WINDOW;
-    config.pszWindowTitle = title.c_str();
-    config.pszMainIcon = message.warning ? TD_WARNING_ICON : TD_INFORMATION_ICON;
-    config.pszMainInstruction = heading.c_str();
-    config.pszContent = details.c_str();
+    TASKDIALOGCONFIG config = TaskConfig(owner_, texts, message.warning);
+    config.dwFlags |= TDF_USE_COMMAND_LINKS;
     config.cButtons = static_cast<UINT>(buttons.size());
     config.pButtons = buttons.data();
     config.nDefaultButton = kFirstChoiceId;
@@ -84,7 +89,8 @@ int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16s
     std::wstring label = ToWide(choices[i]);
     label = label.substr(0, label.find(L'\n'));
     const std::wstring text = Whole(message) + L"\r\n\r\n\u2192 " + label;
-    switch (MessageBoxW(owner_, text.c_str(), title.c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
+    switch (
+        MessageBoxW(owner_, text.c_str(), texts.title.c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
       case IDYES:
         return static_cast<int>(i);
       case IDNO:
@@ -97,24 +103,15 @@ int Win32Dialogs::Choose(const UserMessage& message, const std::vector<std::u16s
 }
 
 bool Win32Dialogs::Ask(const UserMessage& question) {
-  const std::wstring title = ToWide(words_.title);
-  const std::wstring heading = ToWide(question.heading);
-  const std::wstring details = ToWide(question.details);
+  const TaskTexts texts = TextsOf(words_.title, question);
   if (const auto task_dialog = TaskDialogFunction()) {
-    TASKDIALOGCONFIG config{};
-    config.cbSize = sizeof config;
-    config.hwndParent = owner_;
-    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    TASKDIALOGCONFIG config = TaskConfig(owner_, texts, question.warning);
     config.dwCommonButtons = TDCBF_YES_BUTTON | TDCBF_NO_BUTTON;
     config.nDefaultButton = IDYES;
-    config.pszWindowTitle = title.c_str();
-    config.pszMainIcon = question.warning ? TD_WARNING_ICON : TD_INFORMATION_ICON;
-    config.pszMainInstruction = heading.c_str();
-    config.pszContent = details.c_str();
     int pressed = 0;
     if (SUCCEEDED(task_dialog(&config, &pressed, nullptr, nullptr))) return pressed == IDYES;
   }
-  return MessageBoxW(owner_, Whole(question).c_str(), title.c_str(),
+  return MessageBoxW(owner_, Whole(question).c_str(), texts.title.c_str(),
                      MB_YESNO | (question.warning ? MB_ICONWARNING : MB_ICONQUESTION)) == IDYES;
 }
 

@@ -73,8 +73,10 @@ class AppWindow {
   LRESULT HandleControlMessage(int control_id, HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT HandleButtonMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
-  LRESULT HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
-  LRESULT HandleAddressBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  // The keyword box and the address box: Enter reaches the control and its
+  // handler, and no line break reaches the text.
+  LRESULT HandleBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l,
+                           void (WindowLogic::*on_key)(int, int));
   // Keys that mean the same wherever the focus is in the window; true when
   // the message was taken.
   bool TakeWindowKey(const MSG& message);

@@ -102,9 +102,9 @@ LRESULT AppWindow::HandleControlMessage(int control_id, HWND hwnd, UINT message,
       case kMailPaneId:
         return HandleMailPaneMessage(hwnd, message, w, l);
       case kKeywordBoxId:
-        return HandleKeywordBoxMessage(hwnd, message, w, l);
+        return HandleBoxMessage(hwnd, message, w, l, &WindowLogic::OnKeywordBoxKey);
       case kAddressBoxId:
-        return HandleAddressBoxMessage(hwnd, message, w, l);
+        return HandleBoxMessage(hwnd, message, w, l, &WindowLogic::OnAddressBoxKey);
     }
   }
   return CallOriginal(hwnd, message, w, l);
@@ -163,30 +163,17 @@ LRESULT AppWindow::HandleMailPaneMessage(HWND hwnd, UINT message, WPARAM w, LPAR
   return CallOriginal(hwnd, message, w, l);
 }
 
-LRESULT AppWindow::HandleKeywordBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+LRESULT AppWindow::HandleBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l,
+                                    void (WindowLogic::*on_key)(int, int)) {
   switch (message) {
     case WM_GETDLGCODE:
       return CallOriginal(hwnd, message, w, l) | WantEnter(l);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      logic_->OnKeywordBoxKey(static_cast<int>(w), KeyModifiers());
+      (logic_->*on_key)(static_cast<int>(w), KeyModifiers());
       break;
     case WM_CHAR:
       // A one-line edit control beeps at a line break.
-      if (IsLineBreakChar(w)) return 0;
-      break;
-  }
-  return CallOriginal(hwnd, message, w, l);
-}
-
-LRESULT AppWindow::HandleAddressBoxMessage(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_GETDLGCODE:
-      return CallOriginal(hwnd, message, w, l) | WantEnter(l);
-    case WM_KEYDOWN:
-      logic_->OnAddressBoxKey(static_cast<int>(w), KeyModifiers());
-      break;
-    case WM_CHAR:
       if (IsLineBreakChar(w)) return 0;
       break;
   }
