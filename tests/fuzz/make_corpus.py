@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of every fuzz target into tests/fuzz/corpus/.
+"""Writes the seed corpus of the fuzz targets into tests/fuzz/corpus/ (the
+mail readers' own are written by make_mail_corpus.py).
 
 The seeds are small inputs made here by hand: each target's corpus starts
 from the cases its format cares about, so the fuzzer reaches them at once.
@@ -157,16 +158,17 @@ SEEDS = {
 }
 
 
-def main():
-    root = os.path.join(HERE, "corpus")
-    shutil.rmtree(root, ignore_errors=True)
-    for target, seeds in SEEDS.items():
-        folder = os.path.join(root, target)
+def write_seeds(seeds):
+    """Replaces the corpus of each target named, and only those: the mail
+    readers' seeds come from make_mail_corpus.py."""
+    for target, files in seeds.items():
+        folder = os.path.join(HERE, "corpus", target)
+        shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
-        for name, data in seeds.items():
+        for name, data in files.items():
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(data)
 
 
 if __name__ == "__main__":
-    main()
+    write_seeds(SEEDS)

@@ -7,10 +7,8 @@ use, made here by hand. Run it again after changing a seed; the files are
 checked in.
 """
 import base64
-import os
-import shutil
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+from make_corpus import write_seeds
 
 
 def crlf(text):
@@ -62,16 +60,5 @@ SEEDS = {
 }
 
 
-def main():
-    root = os.path.join(HERE, "corpus")
-    for target, seeds in SEEDS.items():
-        folder = os.path.join(root, target)
-        shutil.rmtree(folder, ignore_errors=True)
-        os.makedirs(folder)
-        for name, data in seeds.items():
-            with open(os.path.join(folder, name), "wb") as f:
-                f.write(data)
-
-
 if __name__ == "__main__":
-    main()
+    write_seeds(SEEDS)
