@@ -217,23 +217,6 @@ bool KeywordMatcher::AnyIn(std::u16string_view line) const {
   return found;
 }
 
-std::vector<TextRange> KeywordMatcher::Occurrences(std::u16string_view line) const {
-  std::vector<TextRange> ranges;
-  Scan<true>(line, [&](State state, int end, int last) {
-    if (longest_[state] == 0) return true;
-    TextRange range{StartOf(last, longest_[state]), end};
-    // A longer keyword ending here may cover ranges found before it.
-    while (!ranges.empty() && range.begin <= ranges.back().end) {
-      range.begin = std::min(range.begin, ranges.back().begin);
-      range.end = std::max(range.end, ranges.back().end);
-      ranges.pop_back();
-    }
-    ranges.push_back(range);
-    return true;
-  });
-  return ranges;
-}
-
 template <typename Visit>
 void KeywordMatcher::ForEachEndingIn(State state, Visit&& visit) const {
   if (own_keyword_[state] == kNone) state = next_output_[state];

@@ -41,11 +41,8 @@ class KeywordMatcher {
   int FirstPosition(std::u16string_view line) const;
   // FirstPosition(line) > 0, stopping at the first occurrence found.
   bool AnyIn(std::u16string_view line) const;
-  // Every occurrence of every keyword, overlapping or touching ones merged,
-  // in order.
-  std::vector<TextRange> Occurrences(std::u16string_view line) const;
-  // The same units as Occurrences, each marked for the earliest keyword in
-  // the list whose occurrence covers it; a keyword listed twice is marked
+  // Every unit any keyword's occurrence covers, marked for the earliest
+  // keyword in the list whose occurrence covers it; a keyword listed twice is marked
   // for its first place. Ordered, not overlapping; neighbouring runs of
   // different keywords stay apart.
   std::vector<KeywordRange> KeywordOccurrences(std::u16string_view line) const;

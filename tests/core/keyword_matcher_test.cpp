@@ -97,14 +97,15 @@ TEST(KeywordMatcher, EmptyKeywordsAndEmptyLists) {
   EXPECT_EQ(KeywordMatcher({u"c", u""}, false).FirstPosition(u"abc"), 3);
   EXPECT_EQ(KeywordMatcher({u""}, false).FirstPosition(u""), 0);
   EXPECT_FALSE(KeywordMatcher({}, true).AnyIn(u"abc"));
-  EXPECT_TRUE(KeywordMatcher().Occurrences(u"abc").empty());
+  EXPECT_TRUE(MergedOccurrences(KeywordMatcher(), u"abc").empty());
 }
 
 TEST(KeywordMatcher, FoldedMatchesStartWhereTheirFirstUnitCameFrom) {
   const KeywordMatcher matcher({u"ガイド", u"sale"}, true);
   EXPECT_EQ(matcher.FirstPosition(u"新ｶﾞｲﾄﾞ"), 2);
   EXPECT_EQ(matcher.FirstPosition(u"ｶﾞｶﾞｲﾄﾞ"), 3);
-  EXPECT_EQ(matcher.Occurrences(u"ｶﾞｲﾄﾞとＳａＬｅ"), (std::vector<TextRange>{{0, 5}, {6, 10}}));
+  EXPECT_EQ(MergedOccurrences(matcher, u"ｶﾞｲﾄﾞとＳａＬｅ"),
+            (std::vector<TextRange>{{0, 5}, {6, 10}}));
   EXPECT_EQ(KeywordMatcher({u"ガイド"}, false).FirstPosition(u"ｶﾞｲﾄﾞ"), 0);
 }
 
@@ -140,7 +141,7 @@ TEST(KeywordMatcher, AgreesWithThePlainSearchOnRandomText) {
       ASSERT_EQ(matcher.FirstPosition(line), expected) << "round " << round << " fold " << fold;
       ASSERT_EQ(matcher.AnyIn(line), expected > 0) << "round " << round;
       const Reference reference = ReferenceMarks(line, keywords, fold);
-      ASSERT_EQ(matcher.Occurrences(line), MergedRuns(reference.owner))
+      ASSERT_EQ(MergedOccurrences(matcher, line), MergedRuns(reference.owner))
           << "round " << round << " fold " << fold;
       ASSERT_EQ(matcher.KeywordOccurrences(line), KeywordRuns(reference.owner))
           << "round " << round << " fold " << fold;

@@ -46,7 +46,7 @@ void CheckLine(const std::u16string& line, const std::vector<std::u16string>& ke
   }
   int previous_end = -1;
   size_t covered_units = 0;
-  for (const TextRange& range : matcher.Occurrences(line)) {
+  for (const TextRange& range : MergedOccurrences(matcher, line)) {
     FUZZ_CHECK(range.begin > previous_end && range.begin < range.end);
     FUZZ_CHECK(range.end <= static_cast<int>(line.size()));
     for (int u = range.begin; u < range.end; ++u) FUZZ_CHECK(covered[static_cast<size_t>(u)]);

@@ -15,4 +15,16 @@ int FirstKeywordPosition(const std::u16string& line, const std::vector<std::u16s
   return 0;
 }
 
+std::vector<TextRange> MergedOccurrences(const KeywordMatcher& matcher, std::u16string_view line) {
+  std::vector<TextRange> merged;
+  for (const KeywordRange& range : matcher.KeywordOccurrences(line)) {
+    if (!merged.empty() && merged.back().end == range.begin) {
+      merged.back().end = range.end;
+    } else {
+      merged.push_back({range.begin, range.end});
+    }
+  }
+  return merged;
+}
+
 }  // namespace vorenta

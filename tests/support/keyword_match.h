@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/keyword_matcher.h"
 
 namespace vorenta {
 
@@ -12,5 +15,9 @@ int KeywordPosition(const std::u16string& line, const std::u16string& keyword);
 // The position of the first keyword, in list order, that occurs in the line
 // (not the leftmost one), or 0 when none does.
 int FirstKeywordPosition(const std::u16string& line, const std::vector<std::u16string>& keywords);
+
+// The units the matcher marks in the line, whatever their keyword: its marks
+// with touching runs merged.
+std::vector<TextRange> MergedOccurrences(const KeywordMatcher& matcher, std::u16string_view line);
 
 }  // namespace vorenta
