@@ -55,10 +55,13 @@ BENCHMARK(BM_SplitMailText)->Arg(1000)->Arg(40000);
 // lines against 21 keywords.
 void BM_MatchLines(benchmark::State& state) {
   const std::vector<std::u16string> lines = SplitMailText(MakeMail(40000));
-  const KeywordMatcher matcher(MakeKeywords(20), state.range(0) != 0);
+  const std::vector<std::u16string> keywords = MakeKeywords(20);
+  const KeywordMatcher matcher(keywords, state.range(0) != 0);
+  std::vector<int> lines_per_keyword(keywords.size(), 0);
   for (auto _ : state) {
+    // As the search does it: the hits and each keyword's lines in one pass.
     int hits = 0;
-    for (const auto& line : lines) hits += matcher.AnyIn(line);
+    for (const auto& line : lines) hits += matcher.CountKeywordsIn(line, lines_per_keyword);
     benchmark::DoNotOptimize(hits);
   }
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lines.size()));
