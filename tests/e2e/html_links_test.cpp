@@ -1,6 +1,6 @@
 // HTML newsletters keep their link addresses: Ctrl+V with the clipboard's
-// HTML, the option that gives Enter the same, and mail files dropped from
-// Explorer.
+// HTML and the option that gives Enter the same; a dropped file that cannot
+// be read is told.
 
 #include <gtest/gtest.h>
 
@@ -68,15 +68,6 @@ class DroppedMailFiles : public PastedNewsletterTest {
     return DragAndDrop({DroppedFiles(paths)}, from, CenterOf(pane()));
   }
 };
-
-TEST_F(DroppedMailFiles, AnHtmlPageShowsItsTextWithItsLinks) {
-  const std::wstring page = vorenta.PathOf(L"news.html");
-  ASSERT_TRUE(WriteFileBytes(page, "<html><body>" + kFragment + "</body></html>"));
-  const DragOutcome outcome = DropFiles({page});
-  ASSERT_TRUE(outcome.finished);
-  EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(pane()) == kLinkedLines; }));
-}
 
 TEST_F(DroppedMailFiles, AFileThatCannotBeReadIsToldAndThePaneIsKept) {
   const std::wstring page = vorenta.PathOf(L"locked.htm");

@@ -85,7 +85,9 @@ TEST_F(MailFilesAndMessages, MailFilesAndDraggedMessagesShowAsMailsAndNameTheSen
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.route);
-    ASSERT_TRUE(Drop(c.formats).finished);
+    const DragOutcome outcome = Drop(c.formats);
+    ASSERT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
     EXPECT_TRUE(Shows(c.first_lines));
   }
   if (RunningUnderWine() && !Programs().stub_browser_exe.empty()) {
