@@ -24,7 +24,7 @@ TEST(JisCodesInCodePage932, HeldCodesGiveOneCharacterAndGapsAreRefusedByTheCodec
 
 struct CharsetCase {
   const char* name;
-  const char* label;
+  const char* label;  // none: the charset is guessed
   std::string bytes;
   std::u16string text;
   bool lossy = false;
@@ -34,7 +34,8 @@ class DecodeCharsetTest : public testing::TestWithParam<CharsetCase> {};
 
 TEST_P(DecodeCharsetTest, DecodesAsWindowsWould) {
   const std::optional<DecodedText> decoded =
-      DecodeCharset(GetParam().label, GetParam().bytes, Cp932());
+      GetParam().label ? DecodeCharset(GetParam().label, GetParam().bytes, Cp932())
+                       : DecodeUnlabelled(GetParam().bytes, Cp932());
   ASSERT_TRUE(decoded);
   EXPECT_EQ(decoded->text, GetParam().text);
   EXPECT_EQ(decoded->lossy, GetParam().lossy);
@@ -102,31 +103,16 @@ TEST(DecodeCharset, UnknownLabelsGiveNothing) {
   }
 }
 
-struct UnlabelledCase {
-  const char* name;
-  std::string bytes;
-  std::u16string text;
-  bool lossy = false;
+const CharsetCase kUnlabelledCases[] = {
+    {"Ascii", nullptr, "abc\r\n", u"abc\r\n"},
+    {"SevenBitIso2022Jp", nullptr, "a\x1b$B%;\x1b(B", u"aセ"},
+    {"Utf8", nullptr, "\xe3\x82\xbb\xe3\x83\xbc\xe3\x83\xab", u"セール"},
+    {"ShiftJis", nullptr, "\x83\x5a\x81\x5b\x83\x8b", u"セール"},
+    {"Iso2022JpWithStrayByte", nullptr, "\x1b$B%;\x1b(B\x83", u"セ\uFFFD", true},
+    {"BrokenShiftJis", nullptr, "\x83\x5a\x83", u"セ\uFFFD", true},
 };
-
-class DecodeUnlabelledTest : public testing::TestWithParam<UnlabelledCase> {};
-
-TEST_P(DecodeUnlabelledTest, GuessesTheCharset) {
-  const DecodedText decoded = DecodeUnlabelled(GetParam().bytes, Cp932());
-  EXPECT_EQ(decoded.text, GetParam().text);
-  EXPECT_EQ(decoded.lossy, GetParam().lossy);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Guesses, DecodeUnlabelledTest,
-    testing::Values(UnlabelledCase{"Ascii", "abc\r\n", u"abc\r\n"},
-                    UnlabelledCase{"SevenBitIso2022Jp", "a\x1b$B%;\x1b(B", u"aセ"},
-                    UnlabelledCase{"Utf8", "\xe3\x82\xbb\xe3\x83\xbc\xe3\x83\xab", u"セール"},
-                    UnlabelledCase{"ShiftJis", "\x83\x5a\x81\x5b\x83\x8b", u"セール"},
-                    UnlabelledCase{"Iso2022JpWithStrayByte", "\x1b$B%;\x1b(B\x83", u"セ\uFFFD",
-                                   true},
-                    UnlabelledCase{"BrokenShiftJis", "\x83\x5a\x83", u"セ\uFFFD", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Unlabelled, DecodeCharsetTest, testing::ValuesIn(kUnlabelledCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Passes everything to code page 932, counting calls; turns ① into what a
 // code page without the NEC row gives, a replacement and the second byte.

@@ -106,17 +106,5 @@ TEST(DecompressRtf, StopsAtTheEndOfContentOrAtTheRawSize) {
   EXPECT_EQ(DecompressRtf(Lzfu(std::string("\x01\x00\x0F", 3), 5)), "{\\rtf");
 }
 
-TEST(DecompressRtf, ReferenceRunningPastTheWritePositionRepeatsWhatItWrites) {
-  // Literals "ab" at 207 and 208, then 17 bytes from 207 while writing from
-  // 209, then the end marker at the write position 226.
-  const std::string content(
-      "\x0C"
-      "ab"
-      "\x0C\xFF"
-      "\x0E\x20",
-      7);
-  EXPECT_EQ(DecompressRtf(Lzfu(content, 100)), "abababababababababa");
-}
-
 }  // namespace
 }  // namespace vorenta

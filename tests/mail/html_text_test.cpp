@@ -309,22 +309,6 @@ TEST(HtmlToText, ShopNewsletter) {
                     u"配信停止はこちら https://shop.example.jp/unsubscribe", u"© Example Shop"}));
 }
 
-TEST(HtmlToText, OutlookMessage) {
-  const std::u16string html =
-      u"<html xmlns:o=\"urn:schemas-microsoft-com:office:office\"><head>"
-      u"<meta name=Generator content=\"Microsoft Word 15\"><style><!--\r\n"
-      u"p.MsoNormal {margin:0mm; font-size:10.5pt;}\r\n--></style>"
-      u"<!--[if gte mso 9]><xml><o:shapedefaults v:ext=\"edit\"/></xml><![endif]--></head>"
-      u"<body lang=JA><div class=WordSection1>\r\n"
-      u"<p class=MsoNormal>お世話になっております。<o:p></o:p></p>\r\n"
-      u"<p class=MsoNormal><o:p>&nbsp;</o:p></p>\r\n"
-      u"<p class=MsoNormal>資料は<a "
-      u"href=\"https://example.jp/doc\">こちら</a>です。<o:p></o:p></p>\r\n"
-      u"</div></body></html>";
-  EXPECT_EQ(HtmlToText(html), Joined({u"お世話になっております。", u" ",
-                                      u"資料はこちら https://example.jp/doc です。"}));
-}
-
 std::u16string Repeat(std::u16string_view piece, int count) {
   std::u16string text;
   for (int i = 0; i < count; ++i) text += piece;

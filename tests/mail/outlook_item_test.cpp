@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "mail/item_streams.h"
 #include "mail/lzfu_compressor.h"
 #include "mail/test_decoder.h"
 
@@ -21,23 +22,14 @@ using testing_lzfu::CompressLzfu;
 // and "props" for the property stream.
 using Streams = std::map<std::string, std::string>;
 
-class FakeStorage : public ItemStorage {
- public:
-  explicit FakeStorage(const Streams& streams) {
-    for (const auto& [key, bytes] : streams) {
-      const std::string name = key == "props" ? "__properties_version1.0" : "__substg1.0_" + key;
-      streams_[std::u16string(name.begin(), name.end())] = bytes;
-    }
+ItemStreams Storage(const Streams& streams) {
+  ItemStreams storage;
+  for (const auto& [key, bytes] : streams) {
+    const std::string name = key == "props" ? "__properties_version1.0" : "__substg1.0_" + key;
+    storage.Put(std::u16string(name.begin(), name.end()), bytes);
   }
-  std::optional<std::string> Stream(std::u16string_view name) const override {
-    const auto found = streams_.find(std::u16string(name));
-    if (found == streams_.end()) return std::nullopt;
-    return found->second;
-  }
-
- private:
-  std::map<std::u16string, std::string> streams_;
-};
+  return storage;
+}
 
 std::string Le(std::uint64_t value, int bytes) {
   std::string out;
@@ -59,7 +51,7 @@ std::string Props(std::initializer_list<std::pair<std::uint32_t, std::int64_t>> 
 }
 
 OutlookItem Read(const Streams& streams) {
-  return ReadOutlookItem(FakeStorage(streams), testing_mail::TestDecoder());
+  return ReadOutlookItem(Storage(streams), testing_mail::TestDecoder());
 }
 
 constexpr std::uint32_t kInternetCp = 0x3FDE0003, kMessageCp = 0x3FFD0003;

@@ -10,48 +10,44 @@ namespace {
 
 struct FileCase {
   const char* name;
+  DecodedText (*decode)(std::string_view, const AnsiCodec&);
   std::string bytes;
   std::u16string text;
 };
 
-class TextFileTest : public testing::TestWithParam<FileCase> {};
+class FileCharsetTest : public testing::TestWithParam<FileCase> {};
 
-TEST_P(TextFileTest, ReadsTheFilesCharset) {
-  EXPECT_EQ(DecodeTextFile(GetParam().bytes, test::Cp932()).text, GetParam().text);
+TEST_P(FileCharsetTest, ReadsTheFilesCharset) {
+  EXPECT_EQ(GetParam().decode(GetParam().bytes, test::Cp932()).text, GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, TextFileTest,
-    testing::Values(FileCase{"Utf8Bom", "\xef\xbb\xbf\xe3\x82\xbb", u"セ"},
-                    FileCase{"Utf16LeBom", std::string("\xff\xfe\xbb\x30\x0d\x00", 6), u"セ\r"},
-                    FileCase{"Utf16BeBom", std::string("\xfe\xff\x30\xbb", 4), u"セ"},
-                    FileCase{"Utf8WithoutBom", "\xe3\x82\xbb", u"セ"},
-                    FileCase{"CodePage932", "\x83\x5a\x87\x40", u"セ①"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-class HtmlFileTest : public testing::TestWithParam<FileCase> {};
-
-TEST_P(HtmlFileTest, ReadsTheFilesCharset) {
-  EXPECT_EQ(DecodeHtmlFile(GetParam().bytes, test::Cp932()).text, GetParam().text);
-}
+constexpr auto kText = DecodeTextFile;
+constexpr auto kHtml = DecodeHtmlFile;
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, HtmlFileTest,
+    Files, FileCharsetTest,
     testing::Values(
-        FileCase{"BomBeatsMeta", "\xef\xbb\xbf<meta charset=shift_jis>\xe3\x82\xbb",
+        FileCase{"TextUtf8Bom", kText, "\xef\xbb\xbf\xe3\x82\xbb", u"セ"},
+        FileCase{"TextUtf16LeBom", kText, std::string("\xff\xfe\xbb\x30\x0d\x00", 6), u"セ\r"},
+        FileCase{"TextUtf16BeBom", kText, std::string("\xfe\xff\x30\xbb", 4), u"セ"},
+        FileCase{"TextUtf8WithoutBom", kText, "\xe3\x82\xbb", u"セ"},
+        FileCase{"TextCodePage932", kText, "\x83\x5a\x87\x40", u"セ①"},
+        FileCase{"HtmlBomBeatsMeta", kHtml, "\xef\xbb\xbf<meta charset=shift_jis>\xe3\x82\xbb",
                  u"<meta charset=shift_jis>セ"},
-        FileCase{"MetaCharset", "<META CharSet='EUC-JP'>\xa5\xbb", u"<META CharSet='EUC-JP'>セ"},
-        FileCase{"HttpEquivContentFirst",
+        FileCase{"HtmlMetaCharset", kHtml, "<META CharSet='EUC-JP'>\xa5\xbb",
+                 u"<META CharSet='EUC-JP'>セ"},
+        FileCase{"HtmlHttpEquivContentFirst", kHtml,
                  "<meta content=\"text/html; charset='iso-2022-jp'\" http-equiv=Content-Type>"
                  "\x1b$B%;\x1b(B",
                  u"<meta content=\"text/html; charset='iso-2022-jp'\" http-equiv=Content-Type>セ"},
-        FileCase{"MetaInCommentOrAttributeIgnored",
+        FileCase{"HtmlMetaInCommentOrAttributeIgnored", kHtml,
                  "<!-- <meta charset=euc-jp> --><a title='<meta charset=euc-jp>'>\x83\x5a",
                  u"<!-- <meta charset=euc-jp> --><a title='<meta charset=euc-jp>'>セ"},
-        FileCase{"Utf16MetaMeansUtf8", "<meta charset=utf-16>\xe3\x82\xbb",
+        FileCase{"HtmlUtf16MetaMeansUtf8", kHtml, "<meta charset=utf-16>\xe3\x82\xbb",
                  u"<meta charset=utf-16>セ"},
-        FileCase{"UnknownMetaFallsBack", "<meta charset=x-foo>\x83\x5a", u"<meta charset=x-foo>セ"},
-        FileCase{"MetaPastTheFirst4096BytesIgnored",
+        FileCase{"HtmlUnknownMetaFallsBack", kHtml, "<meta charset=x-foo>\x83\x5a",
+                 u"<meta charset=x-foo>セ"},
+        FileCase{"HtmlMetaPastTheFirst4096BytesIgnored", kHtml,
                  std::string(4096, ' ') + "<meta charset=euc-jp>\x83\x5a",
                  std::u16string(4096, u' ') + u"<meta charset=euc-jp>セ"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -54,23 +54,8 @@ class MailFiles : public WindowLogicTest {
   }
 };
 
-TEST_F(MailFiles, AnEmlFileShowsItsHeaderAndBodyAndNamesItsSender) {
-  memory.files.Put(u"C:\\m\\news.EML", kIso2022JpNewsletterEml);
-  logic.OnMailPaneDrop(MemoryDropData().WithFiles({u"C:\\m\\news.EML"}));
-  EXPECT_EQ(MailLines(), kNewsletterLines);
-  EXPECT_EQ(SenderPageOpened(), BrowserCommandLine(kSenderPage));
-
-  // A pasted mail names its sender by its first line again.
-  Paste(u"差出人: news@kaede-shop.example.jp>");
-  EXPECT_EQ(SenderPageOpened(), BrowserCommandLine(kSenderPage));
-  Paste(u"差出人: 青葉ショップ <news@kaede-shop.example.jp>");
-  const size_t opened = memory.process.started().size();
-  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
-  EXPECT_EQ(memory.process.started().size(), opened);
-}
-
 TEST_F(MailFiles, EveryRouteOfAMailFileShowsTheSameMail) {
-  memory.files.Put(u"C:\\m\\news.eml", kIso2022JpNewsletterEml);
+  memory.files.Put(u"C:\\m\\news.EML", kIso2022JpNewsletterEml);
   memory.outlook_items.Put(u"C:\\m\\news.msg", OutlookNewsletter());
   const auto outlook_lines = [] {
     return Lines{u"差出人: 青葉ショップ <news@kaede-shop.example.jp>",
@@ -85,12 +70,15 @@ TEST_F(MailFiles, EveryRouteOfAMailFileShowsTheSameMail) {
     std::function<void()> drop;
     Lines lines;
   } cases[] = {
+      {"an .EML file dropped",
+       [&] { logic.OnMailPaneDrop(MemoryDropData().WithFiles({u"C:\\m\\news.EML"})); },
+       kNewsletterLines},
       {"a .msg file",
        [&] { logic.OnMailPaneDrop(MemoryDropData().WithFiles({u"C:\\m\\news.msg"})); },
        outlook_lines()},
-      {"an .eml file copied in Explorer, pasted with Ctrl+V",
+      {"the same file copied in Explorer, pasted with Ctrl+V",
        [&] {
-         memory.clipboard.PutFiles({u"C:\\m\\news.eml"});
+         memory.clipboard.PutFiles({u"C:\\m\\news.EML"});
          logic.OnMailPaneKey(kKeyV, kCtrlMask);
        },
        kNewsletterLines},
@@ -115,6 +103,14 @@ TEST_F(MailFiles, EveryRouteOfAMailFileShowsTheSameMail) {
     EXPECT_EQ(SenderPageOpened(), BrowserCommandLine(kSenderPage));
   }
   EXPECT_TRUE(memory.dialogs.shown().empty());
+
+  // A pasted mail names its sender by its first line again.
+  Paste(u"差出人: news@kaede-shop.example.jp>");
+  EXPECT_EQ(SenderPageOpened(), BrowserCommandLine(kSenderPage));
+  Paste(u"差出人: 青葉ショップ <news@kaede-shop.example.jp>");
+  const size_t opened = memory.process.started().size();
+  logic.OnSearchButtonDown(kButtonRight, kShiftMask);
+  EXPECT_EQ(memory.process.started().size(), opened);
 }
 
 TEST_F(MailFiles, WhatCannotBeShownIsToldAndKeepsThePane) {
