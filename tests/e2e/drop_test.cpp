@@ -12,12 +12,7 @@
 namespace vorenta_e2e {
 namespace {
 
-class DropOnMailPane : public PastedNewsletterTest {
- protected:
-  DragOutcome DropOnPane(const std::vector<OfferedFormat>& formats) {
-    return DragAndDrop(formats, BesideWindow(vorenta.window()), CenterOf(pane()));
-  }
-};
+using DropOnMailPane = PastedNewsletterTest;
 
 TEST_F(DropOnMailPane, UnicodeTextReplacesTheMail) {
   const DragOutcome outcome =

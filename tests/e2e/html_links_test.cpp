@@ -57,17 +57,7 @@ TEST_F(HtmlLinks, CtrlVShowsTheAddressBehindTheTextAndEnterStillPastesTheText) {
   EXPECT_TRUE(WaitUntil([&] { return ListItems(pane()) == kLinkedLines; }));
 }
 
-class DroppedMailFiles : public PastedNewsletterTest {
- protected:
-  DragOutcome DropFiles(const std::vector<std::wstring>& paths) {
-    RECT window{};
-    GetWindowRect(vorenta.window(), &window);
-    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
-    const POINT from = window.right + 60 < screen_width ? POINT{window.right + 40, window.top + 60}
-                                                        : POINT{window.left - 40, window.top + 60};
-    return DragAndDrop({DroppedFiles(paths)}, from, CenterOf(pane()));
-  }
-};
+using DroppedMailFiles = PastedNewsletterTest;
 
 TEST_F(DroppedMailFiles, AFileThatCannotBeReadIsToldAndThePaneIsKept) {
   const std::wstring page = vorenta.PathOf(L"locked.htm");
@@ -75,7 +65,7 @@ TEST_F(DroppedMailFiles, AFileThatCannotBeReadIsToldAndThePaneIsKept) {
   const HANDLE held = CreateFileW(page.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  ASSERT_TRUE(DropFiles({page}).finished);
+  ASSERT_TRUE(DropOnPane({DroppedFiles({page})}).finished);
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (dialog = FindDialogOf(vorenta.process_id())) != nullptr; }));
   EXPECT_NE(DialogText(dialog).find(u"locked.htm"), std::u16string::npos)

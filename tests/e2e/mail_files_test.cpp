@@ -26,14 +26,6 @@ std::string Utf16Le(std::u16string_view text) {
 
 class MailFilesAndMessages : public PastedNewsletterTest {
  protected:
-  DragOutcome Drop(const std::vector<OfferedFormat>& formats) {
-    RECT window{};
-    GetWindowRect(vorenta.window(), &window);
-    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
-    const POINT from = window.right + 60 < screen_width ? POINT{window.right + 40, window.top + 60}
-                                                        : POINT{window.left - 40, window.top + 60};
-    return DragAndDrop(formats, from, CenterOf(pane()));
-  }
   bool Shows(const std::vector<std::u16string>& first_lines) {
     return WaitUntil([&] {
       const Lines lines = ListItems(pane());
@@ -68,7 +60,7 @@ TEST_F(MailFilesAndMessages, MailFilesAndDraggedMessagesShowAsMails) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.route);
-    const DragOutcome outcome = Drop(c.formats);
+    const DragOutcome outcome = DropOnPane(c.formats);
     ASSERT_TRUE(outcome.finished);
     EXPECT_EQ(outcome.result, DRAGDROP_S_DROP);
     EXPECT_TRUE(Shows(c.first_lines));

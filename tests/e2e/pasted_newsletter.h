@@ -7,6 +7,8 @@
 #include "control_state.h"
 #include "gestures.h"
 #include "newsletter.h"
+#include "ole_drag.h"
+#include "real_input.h"
 #include "vorenta_session.h"
 #include "wait_until.h"
 
@@ -21,6 +23,11 @@ class PastedNewsletterTest : public testing::Test {
   }
 
   HWND pane() const { return vorenta.control(kMailPane); }
+
+  // Dragged from beside the window, where nothing covers the source.
+  DragOutcome DropOnPane(const std::vector<OfferedFormat>& formats) {
+    return DragAndDrop(formats, BesideWindow(vorenta.window()), CenterOf(pane()));
+  }
 
   VorentaSession vorenta;
 };
